@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// How the one input argument is to be read; Auto applies the no-flag rules (see operation_input.h).
+enum class InputKind { Auto, Rows, Index, Rpn, Expression, Code };
+
+struct CommandLine {
+    enum class Action { Help, Table, Query };
+    Action action = Action::Query;
+    bool json = false;
+    InputKind kind = InputKind::Auto;
+    std::string input;
+};
+
+struct ParsedCommandLine {
+    std::optional<CommandLine> command;
+    std::string usageError;  // set when command is empty
+};
+
+// args excludes the program name. "--rows X" and "--rows=X" both work; "--" ends the options, so
+// an input that starts with '-' can still be given.
+ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args);
+
+// At most a few dozen characters of an argument, with anything unprintable escaped, for messages.
+std::string QuoteArgument(const std::string& arg);

@@ -1,0 +1,47 @@
+#include "help.h"
+
+std::string_view HelpText() {
+    return R"help(velmar-rop: find the ternary raster operation (ROP) code for a BitBlt call.
+
+Usage:
+  velmar-rop [--json] OPERATION
+  velmar-rop [--json] --rows 01000111 | --index E2 | --rpn DSPDxax
+             | --expr "(P & S) | (D & ~S)" | --code 0x00E20746
+  velmar-rop [--json] --table
+  velmar-rop --help
+
+Operands: P pattern (brush), S source, D destination. Quote the operation: the shell
+would otherwise read &, |, ^, ! and parentheses itself.
+
+Inputs:
+  --rows R   the truth table's result column, eight 0/1 digits, row 1 first; row r
+             has P, S, D = bits 2, 1, 0 of r - 1 (so rows run 000, 001, ... 111)
+  --index X  the operation index, 00 to FF, hexadecimal with or without 0x
+  --rpn R    reverse Polish notation as the published table writes it: operands
+             P, S, D, 0, 1; operators a (and), o (or), x (xor), n (not)
+  --expr E   a C expression over P, S, D, 0, 1 with ~ or ! (not), &, ^, | (C
+             precedence) and parentheses
+  --code C   a whole ROP code, read as the window's Hex field reads it (0 to ffffff)
+
+Without a flag, text of hexadecimal digits only (after an optional 0x or x) is a
+code; other text with an operator symbol or a parenthesis is an expression; the
+rest is RPN. So "D" is the code 0xD, and "--rpn D" the destination.
+
+Output: the index, the full code and the window's form of it, the published RPN,
+the GDI name if there is one, a shortest C expression and the truth table.
+--json prints the same as one JSON object; --table prints all 256 operations.
+A code whose low word differs from the published one gets a warning: GDI decides
+by the index alone.
+
+Exit status: 0 success, 1 bad operation, 2 bad command line.
+
+Examples:
+  velmar-rop --rows 01000111            the operation with that result column
+  velmar-rop "(P & S) | (D & ~S)"       pattern where the source is set: 0xE2
+  velmar-rop DSPDxax                    the same, from the published RPN
+  velmar-rop --index 88                 SRCAND
+  velmar-rop 0x00CC0020                 SRCCOPY, from its code
+  velmar-rop --json --expr "S & D"      machine-readable
+  velmar-rop --table --json > rops.json all 256
+)help";
+}

@@ -1,0 +1,39 @@
+#include "velmar_rop.h"
+
+#include "command_line.h"
+#include "help.h"
+#include "operation_facts.h"
+#include "operation_input.h"
+#include "report.h"
+
+VelmarRopRun RunVelmarRop(const std::vector<std::string>& args) {
+    VelmarRopRun run;
+    const ParsedCommandLine parsed = ParseCommandLine(args);
+    if (!parsed.command) {
+        run.status = 2;
+        run.err = "velmar-rop: " + parsed.usageError + "\n";
+        return run;
+    }
+    const CommandLine& command = *parsed.command;
+    switch (command.action) {
+        case CommandLine::Action::Help:
+            run.out = std::string(HelpText());
+            return run;
+        case CommandLine::Action::Table:
+            run.out = command.json ? FormatTableJson() : FormatTableText();
+            return run;
+        case CommandLine::Action::Query:
+            break;
+    }
+
+    const OperationInput input = ReadOperation(command.kind, command.input);
+    if (!input.ok) {
+        run.status = 1;
+        run.err = "velmar-rop: " + input.error + "\n";
+        return run;
+    }
+    const OperationFacts facts = CollectOperationFacts(input.index, input.givenCode);
+    run.out = command.json ? FormatOperationJson(facts, input.kind)
+                           : FormatOperationText(facts, input.kind);
+    return run;
+}
