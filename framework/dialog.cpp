@@ -1,0 +1,126 @@
+#include "dialog.h"
+
+#include "exceptions.h"
+#include "framework_ids.h"
+#include "win_app.h"
+
+BEGIN_MESSAGE_MAP(CDialog, CWnd)
+ON_COMMAND(IDOK, &CDialog::OnOK)
+ON_COMMAND(IDCANCEL, &CDialog::OnCancel)
+END_MESSAGE_MAP()
+
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
+    : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
+
+CDialog::~CDialog() {
+    if (m_hWnd && ::IsWindow(m_hWnd)) ::DestroyWindow(m_hWnd);
+    DetachAll();
+}
+
+INT_PTR CDialog::DoModal() {
+    m_bModal = true;
+    HWND owner = m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr;
+    const INT_PTR result =
+        ::DialogBoxParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(m_nIDTemplate), owner,
+                          DialogProc, reinterpret_cast<LPARAM>(this));
+    m_bModal = false;
+    return result;
+}
+
+BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd) {
+    m_nIDTemplate = nIDTemplate;
+    m_pParentWnd = pParentWnd;
+    HWND owner = pParentWnd ? pParentWnd->m_hWnd : nullptr;
+    return ::CreateDialogParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nIDTemplate), owner,
+                                DialogProc, reinterpret_cast<LPARAM>(this)) != nullptr;
+}
+
+void CDialog::EndDialog(int nResult) { ::EndDialog(m_hWnd, nResult); }
+
+BOOL CDialog::OnInitDialog() {
+    if (!UpdateData(FALSE)) {
+        EndDialog(-1);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CDialog::OnOK() {
+    if (!UpdateData(TRUE)) return;
+    EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+
+BOOL CDialog::OnCmdMsg(UINT nID, int nCode, bool bExecute) {
+    if (CWnd::OnCmdMsg(nID, nCode, bExecute)) return TRUE;
+    // Commands (not control notifications) that the dialog does not take go to the application.
+    CWinApp* app = AfxGetApp();
+    return nCode == 0 && app && app->OnCmdMsg(nID, nCode, bExecute);
+}
+
+void CDialog::RegisterAttachedControl(CWnd* control) { m_attachedControls.push_back(control); }
+
+void CDialog::DetachAll() {
+    for (CWnd* control : m_attachedControls) control->Detach();
+    m_attachedControls.clear();
+    Detach();
+}
+
+void CDialog::HideHelpButtonWithoutHandler() {
+    HWND help = ::GetDlgItem(m_hWnd, ID_HELP);
+    if (help && !OnCmdMsg(ID_HELP, 0, false)) ::ShowWindow(help, SW_HIDE);
+}
+
+INT_PTR CDialog::HandleInitDialog() {
+    HideHelpButtonWithoutHandler();
+    BOOL result = TRUE;
+    try {
+        result = OnInitDialog();
+    } catch (...) {
+        AfxReportWindowProcException();
+    }
+    if (m_bModal) CenterWindow(m_pParentWnd);
+    return result;
+}
+
+INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    CDialog* dialog = nullptr;
+    if (message == WM_INITDIALOG) {
+        dialog = reinterpret_cast<CDialog*>(lParam);
+        dialog->Attach(hWnd);
+        return dialog->HandleInitDialog();
+    }
+    dialog = static_cast<CDialog*>(FromHandlePermanent(hWnd));
+    if (!dialog) return FALSE;
+
+    if (message == WM_NCDESTROY) {
+        dialog->DetachAll();
+        return FALSE;
+    }
+
+    try {
+        LRESULT result = 0;
+        if (!dialog->OnWndMsg(message, wParam, lParam, &result)) return FALSE;
+        switch (message) {
+            // These return their value directly from a dialog procedure.
+            case WM_QUERYDRAGICON:
+            case WM_CTLCOLORBTN:
+            case WM_CTLCOLORDLG:
+            case WM_CTLCOLOREDIT:
+            case WM_CTLCOLORLISTBOX:
+            case WM_CTLCOLORSCROLLBAR:
+            case WM_CTLCOLORSTATIC:
+            case WM_COMPAREITEM:
+            case WM_VKEYTOITEM:
+            case WM_CHARTOITEM:
+                return static_cast<INT_PTR>(result);
+            default:
+                ::SetWindowLongPtrA(hWnd, DWLP_MSGRESULT, result);
+                return TRUE;
+        }
+    } catch (...) {
+        AfxReportWindowProcException();
+        return TRUE;
+    }
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+#include "wnd.h"
+
+// A dialog built from a template in the resource module, run modally (DoModal) or modelessly
+// (Create). Commands go to OnCommand, then the message map chain, then the application object.
+class CDialog : public CWnd {
+public:
+    explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
+    ~CDialog() override;
+
+    // Runs the modal loop with the owner disabled; returns what EndDialog gave, -1 on failure.
+    virtual INT_PTR DoModal();
+    BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
+    void EndDialog(int nResult);
+
+    virtual BOOL OnInitDialog();
+    virtual void OnOK();
+    virtual void OnCancel();
+
+    BOOL OnCmdMsg(UINT nID, int nCode, bool bExecute = true) override;
+
+    // A control attached by DDX_Control; detached again when the dialog's window goes.
+    void RegisterAttachedControl(CWnd* control);
+
+    UINT m_nIDTemplate;
+    CWnd* m_pParentWnd;
+
+protected:
+    DECLARE_MESSAGE_MAP()
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR HandleInitDialog();
+    void HideHelpButtonWithoutHandler();
+    void DetachAll();
+
+    bool m_bModal = false;
+    std::vector<CWnd*> m_attachedControls;
+};

@@ -1,0 +1,186 @@
+#include "wnd.h"
+
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "data_exchange.h"
+#include "exceptions.h"
+
+namespace {
+
+std::map<HWND, CWnd*>& PermanentMap() {
+    static std::map<HWND, CWnd*> map;
+    return map;
+}
+
+// Wrappers for windows the program does not own. Dead windows' wrappers are dropped on the next
+// lookup, so the map stays as small as the set of live windows that were asked for.
+std::map<HWND, std::unique_ptr<CWnd>>& TemporaryMap() {
+    static std::map<HWND, std::unique_ptr<CWnd>> map;
+    return map;
+}
+
+void DropDeadTemporaries() {
+    auto& map = TemporaryMap();
+    for (auto it = map.begin(); it != map.end();) {
+        if (::IsWindow(it->first)) {
+            ++it;
+        } else {
+            it->second->m_hWnd = nullptr;
+            it = map.erase(it);
+        }
+    }
+}
+
+}  // namespace
+
+CWnd::~CWnd() {
+    if (m_hWnd) Detach();
+}
+
+CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
+    auto& map = PermanentMap();
+    const auto it = map.find(hWnd);
+    return it == map.end() ? nullptr : it->second;
+}
+
+CWnd* CWnd::FromHandle(HWND hWnd) {
+    if (!hWnd) return nullptr;
+    if (CWnd* permanent = FromHandlePermanent(hWnd)) return permanent;
+    DropDeadTemporaries();
+    auto& slot = TemporaryMap()[hWnd];
+    if (!slot) {
+        slot = std::make_unique<CWnd>();
+        slot->m_hWnd = hWnd;
+    }
+    return slot.get();
+}
+
+BOOL CWnd::Attach(HWND hWnd) {
+    if (!hWnd || m_hWnd) return FALSE;
+    m_hWnd = hWnd;
+    PermanentMap()[hWnd] = this;
+    return TRUE;
+}
+
+HWND CWnd::Detach() {
+    HWND hWnd = m_hWnd;
+    if (hWnd) {
+        auto& map = PermanentMap();
+        const auto it = map.find(hWnd);
+        if (it != map.end() && it->second == this) map.erase(it);
+    }
+    m_hWnd = nullptr;
+    return hWnd;
+}
+
+BOOL CWnd::UpdateData(BOOL bSaveAndValidate) {
+    CDataExchange dx(this, bSaveAndValidate);
+    try {
+        DoDataExchange(&dx);
+        return TRUE;
+    } catch (const CUserException&) {
+        // The failed field has already told the user.
+    } catch (const CException& e) {
+        e.ReportError(MB_ICONEXCLAMATION);
+    } catch (const std::bad_alloc&) {
+        CMemoryException().ReportError(MB_ICONEXCLAMATION);
+    }
+    return FALSE;
+}
+
+void CWnd::DoDataExchange(CDataExchange*) {}
+
+LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
+    return ::SendMessageA(m_hWnd, message, wParam, lParam);
+}
+
+BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
+    return ::PostMessageA(m_hWnd, message, wParam, lParam);
+}
+
+CWnd* CWnd::GetDlgItem(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }
+
+void CWnd::SetWindowText(LPCSTR text) { ::SetWindowTextA(m_hWnd, text); }
+
+CString CWnd::GetWindowText() const {
+    const int length = ::GetWindowTextLengthA(m_hWnd);
+    std::vector<char> buffer(static_cast<size_t>(length > 0 ? length : 0) + 1);
+    const int copied = ::GetWindowTextA(m_hWnd, buffer.data(), static_cast<int>(buffer.size()));
+    return CString(buffer.data(), copied > 0 ? copied : 0);
+}
+
+BOOL CWnd::InvalidateRect(const RECT* rect, BOOL bErase) const {
+    return ::InvalidateRect(m_hWnd, rect, bErase);
+}
+
+HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon) {
+    return reinterpret_cast<HICON>(
+        SendMessage(WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(hIcon)));
+}
+
+void CWnd::CenterWindow(CWnd* pAlternateOwner) {
+    HWND owner = pAlternateOwner ? pAlternateOwner->m_hWnd : ::GetWindow(m_hWnd, GW_OWNER);
+    RECT area;
+    if (owner && ::IsWindowVisible(owner) && !::IsIconic(owner)) {
+        ::GetWindowRect(owner, &area);
+    } else {
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        ::GetMonitorInfoA(::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
+        area = monitor.rcWork;
+    }
+    RECT window;
+    ::GetWindowRect(m_hWnd, &window);
+    const int width = window.right - window.left;
+    const int height = window.bottom - window.top;
+    ::SetWindowPos(m_hWnd, nullptr, area.left + (area.right - area.left - width) / 2,
+                   area.top + (area.bottom - area.top - height) / 2, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+BOOL CWnd::DestroyWindow() { return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE; }
+
+BOOL CWnd::OnCommand(WPARAM wParam, LPARAM) { return OnCmdMsg(LOWORD(wParam), HIWORD(wParam)); }
+
+BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) { return FALSE; }
+
+void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT lpDrawItemStruct) {
+    if (lpDrawItemStruct->CtlType == ODT_MENU) return;
+    CWnd* control = FromHandlePermanent(lpDrawItemStruct->hwndItem);
+    LRESULT result = 0;
+    if (control &&
+        control->OnChildNotify(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(lpDrawItemStruct), &result))
+        return;
+    Default();
+}
+
+void CWnd::Default() {
+    if (m_pDefaultRequested) *m_pDefaultRequested = true;
+}
+
+BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+    bool defaultRequested = false;
+    bool* outer = m_pDefaultRequested;
+    m_pDefaultRequested = &defaultRequested;
+    struct Restore {
+        CWnd* wnd;
+        bool* outer;
+        ~Restore() { wnd->m_pDefaultRequested = outer; }
+    } restore{this, outer};
+
+    *pResult = 0;
+    if (message == WM_COMMAND) return OnCommand(wParam, lParam) && !defaultRequested;
+
+    const AFX_MSGMAP_ENTRY* entry = FindMessageEntry(message, 0, 0);
+    if (entry) {
+        *pResult = entry->pfn(this, wParam, lParam);
+    } else if (message == WM_DRAWITEM) {
+        OnDrawItem(static_cast<int>(wParam), reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+        *pResult = TRUE;
+    } else {
+        return FALSE;
+    }
+    return !defaultRequested;
+}

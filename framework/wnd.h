@@ -1,0 +1,77 @@
+#pragma once
+
+#include <windows.h>
+
+#include "cmd_target.h"
+#include "cstring.h"
+
+class CDataExchange;
+
+// A window object that wraps a handle. Objects that own their window ("permanent" ones: dialogs
+// and controls attached through the data exchange) are found again by FromHandle; for any other
+// handle FromHandle gives a temporary wrapper.
+class CWnd : public CCmdTarget {
+public:
+    CWnd() = default;
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+    ~CWnd() override;
+
+    HWND m_hWnd = nullptr;
+
+    static CWnd* FromHandle(HWND hWnd);
+    static CWnd* FromHandlePermanent(HWND hWnd);
+    BOOL Attach(HWND hWnd);
+    HWND Detach();
+    HWND GetSafeHwnd() const { return m_hWnd; }
+    operator HWND() const { return m_hWnd; }
+
+    // Data exchange between the window's controls and its members.
+    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+
+    // Thin forwards to USER32, named as the framework names them.
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    CWnd* GetDlgItem(int nID) const;
+    void SetWindowText(LPCSTR text);
+    CString GetWindowText() const;
+    void GetClientRect(LPRECT rect) const { ::GetClientRect(m_hWnd, rect); }
+    BOOL InvalidateRect(const RECT* rect, BOOL bErase = TRUE) const;
+    BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
+    BOOL ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
+    BOOL EnableWindow(BOOL bEnable = TRUE) { return ::EnableWindow(m_hWnd, bEnable); }
+    CWnd* SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
+    static CWnd* GetFocus() { return FromHandle(::GetFocus()); }
+    CWnd* GetLastActivePopup() const { return FromHandle(::GetLastActivePopup(m_hWnd)); }
+    BOOL SetForegroundWindow() { return ::SetForegroundWindow(m_hWnd); }
+    UINT IsDlgButtonChecked(int nID) const { return ::IsDlgButtonChecked(m_hWnd, nID); }
+    void CheckDlgButton(int nID, UINT nCheck) { ::CheckDlgButton(m_hWnd, nID, nCheck); }
+    HICON SetIcon(HICON hIcon, BOOL bBigIcon);
+    void CenterWindow(CWnd* pAlternateOwner = nullptr);
+    BOOL DestroyWindow();
+
+    virtual void DoDataExchange(CDataExchange* pDX);
+    // Runs before the message map for every WM_COMMAND; TRUE when the command was handled.
+    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    // A message the parent passes back to the control it came from (owner drawing).
+    virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+
+    // Default handlers that handlers of derived classes may call.
+    void OnPaint() { Default(); }
+    void OnSysCommand(UINT, LPARAM) { Default(); }
+    HCURSOR OnQueryDragIcon() {
+        Default();
+        return nullptr;
+    }
+    void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
+
+protected:
+    // Leaves the message being handled to the system's default processing.
+    void Default();
+    // Dispatches one message through OnCommand and the message map. FALSE when nothing handled it
+    // (or a handler asked for the default), so the caller runs the system's default processing.
+    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+
+private:
+    bool* m_pDefaultRequested = nullptr;
+};

@@ -1,0 +1,54 @@
+#pragma once
+
+// Resource and control identifiers of the program (the resource script and the code share them).
+
+#define IDR_MAINFRAME 1000
+#define IDD_VELMAR_DIALOG 1000
+#define IDD_ABOUTBOX 25000
+#define IDD_TEXT_VIEW 25002
+
+#define IDS_OS_TOO_OLD 25217
+
+// Main dialog: the truth table. Row r is P 3008 + r, S 3016 + r, D 3024 + r, result 3032 + r.
+#define IDC_PATTERN_ROW1 3009
+#define IDC_SOURCE_ROW1 3017
+#define IDC_DEST_ROW1 3025
+#define IDC_RESULT_ROW1 3033
+#define IDC_RESULT_ROW8 3040
+
+#define IDC_LABEL_BK1 3005
+#define IDC_LABEL_TEXT1 3006
+#define IDC_LABEL_BK2 3007
+#define IDC_LABEL_TEXT2 3008
+
+#define IDC_BLT_1TO2 3041
+#define IDC_BLT_2TO1 3042
+#define IDC_PICTURE1 3043
+#define IDC_PICTURE2 3044
+#define IDC_HEX 3045
+#define IDC_PATTERN_COLOR1 3046
+#define IDC_PATTERN_COLOR2 3047
+#define IDC_BK_COLOR1 3048
+#define IDC_BK_COLOR2 3049
+#define IDC_TEXT_COLOR1 3050
+#define IDC_TEXT_COLOR2 3051
+#define IDC_MONO1 3052
+#define IDC_MONO2 3053
+#define IDC_CLEAR1 3054
+#define IDC_CLEAR2 3055
+#define IDC_DEFAULTS1 3056
+#define IDC_DEFAULTS2 3057
+#define IDC_SRCCOPY 3058
+
+// Commands the main dialog posts to itself; no control has these ids.
+#define ID_SYNC_FROM_HEX 3059
+#define ID_SYNC_FROM_TABLE 3060
+
+// About box.
+#define IDC_ABOUT_NAME_VERSION 27003
+#define IDC_ABOUT_LEGAL 27004
+#define IDC_ABOUT_DESCRIPTION 27005
+#define IDC_ABOUT_WEB_SITE 27007
+
+// Text viewer.
+#define IDC_TEXT_VIEW_EDIT 100

@@ -1,0 +1,73 @@
+# Shared by scripts/test and scripts/run: installs what is missing, builds, and manages the
+# private X display and Wine prefix that the Windows build runs in.
+
+repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+export WINEPREFIX=${WINEPREFIX:-$repo/build/wineprefix}
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+
+required_packages=(
+    cmake make g++ googletest libgtest-dev
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+    wine wine64 xvfb xauth x11-apps imagemagick
+)
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+ensure_packages() {
+    local missing=()
+    for package in "${required_packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
+            || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    as_root apt-get update -q
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+build_preset() {
+    cmake --preset "$1" >/dev/null
+    cmake --build --preset "$1"
+}
+
+display_pid=
+start_private_display() {
+    local number
+    for number in $(seq 90 130); do
+        [ -e "/tmp/.X$number-lock" ] && continue
+        Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        display_pid=$!
+        for _ in $(seq 50); do
+            [ -e "/tmp/.X11-unix/X$number" ] && break
+            sleep 0.1
+        done
+        if kill -0 "$display_pid" 2>/dev/null; then
+            export DISPLAY=":$number"
+            return 0
+        fi
+    done
+    echo "No free X display for Xvfb" >&2
+    return 1
+}
+
+stop_private_display() {
+    if [ -n "$display_pid" ]; then
+        kill "$display_pid" 2>/dev/null || true
+        wait "$display_pid" 2>/dev/null || true
+        display_pid=
+    fi
+}
+
+# The first start of a new prefix takes seconds; do it once, before tests run in parallel.
+prepare_wine_prefix() {
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    wineboot -i >/dev/null 2>&1 || true
+    wineserver -w
+}
+
+stop_wine() {
+    wineserver -k 2>/dev/null || true
+}

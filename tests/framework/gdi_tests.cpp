@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+
+#include "afxwin.h"
+
+namespace {
+
+DWORD GdiObjectCount() { return ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS); }
+
+TEST(GdiWrappers, ReleaseEveryHandleTheyOwn) {
+    const DWORD before = GdiObjectCount();
+    for (int i = 0; i < 2000; ++i) {
+        CClientDC screen(nullptr);
+        CDC memory;
+        ASSERT_TRUE(memory.CreateCompatibleDC(&screen));
+        CBitmap bitmap;
+        ASSERT_TRUE(bitmap.CreateCompatibleBitmap(screen, 8, 8));
+        memory.SelectObject(bitmap.GetSafeHandle());
+        CBrush brush(RGB(1, 2, 3));
+        CSavedDCState saved(memory);
+        memory.SelectObject(brush.GetSafeHandle());
+        memory.PatBlt(0, 0, 8, 8, PATCOPY);
+        // Destruction order: the guard restores, then brush, bitmap... the memory DC is declared
+        // before the bitmap, so it goes after it; reorder explicitly as the program must.
+        memory.DeleteDC();
+    }
+    EXPECT_LE(GdiObjectCount(), before + 2);
+}
+
+TEST(GdiWrappers, MovedObjectsAreDeletedOnce) {
+    CBrush first(RGB(10, 20, 30));
+    HGDIOBJ handle = first.GetSafeHandle();
+    CBrush second(std::move(first));
+    EXPECT_EQ(first.GetSafeHandle(), nullptr);
+    EXPECT_EQ(second.GetSafeHandle(), handle);
+    EXPECT_EQ(::GetObjectType(handle), static_cast<DWORD>(OBJ_BRUSH));
+}
+
+TEST(GdiWrappers, SavedStateUndoesSelectionsAndColours) {
+    CClientDC screen(nullptr);
+    CDC memory;
+    ASSERT_TRUE(memory.CreateCompatibleDC(&screen));
+    const HGDIOBJ defaultBrush = ::GetCurrentObject(memory, OBJ_BRUSH);
+    {
+        CBrush brush(RGB(255, 0, 0));
+        CSavedDCState saved(memory);
+        memory.SelectObject(brush.GetSafeHandle());
+        memory.SetBkColor(RGB(1, 1, 1));
+    }
+    EXPECT_EQ(::GetCurrentObject(memory, OBJ_BRUSH), defaultBrush);
+    EXPECT_EQ(::GetBkColor(memory), RGB(255, 255, 255));
+}
+
+TEST(GdiWrappers, BorrowedContextIsNotDeleted) {
+    CClientDC screen(nullptr);
+    {
+        CDC borrowed = CDC::FromHandle(screen);
+        EXPECT_EQ(borrowed.GetSafeHdc(), screen.GetSafeHdc());
+    }
+    EXPECT_NE(::GetDeviceCaps(screen, BITSPIXEL), 0) << "the screen DC still works";
+}
+
+}  // namespace
