@@ -1,0 +1,32 @@
+#pragma once
+
+#include <array>
+
+#include "afxwin.h"
+
+// The sixteen colours a picker offers, in list order.
+constexpr std::array<COLORREF, 16> kColorComboPalette = {
+    RGB(0, 0, 0),       RGB(128, 0, 0),   RGB(0, 128, 0),   RGB(128, 128, 0),
+    RGB(0, 0, 128),     RGB(128, 0, 128), RGB(0, 128, 128), RGB(128, 128, 128),
+    RGB(192, 192, 192), RGB(255, 0, 0),   RGB(0, 255, 0),   RGB(255, 255, 0),
+    RGB(0, 0, 255),     RGB(255, 0, 255), RGB(0, 255, 255), RGB(255, 255, 255),
+};
+
+// A colour picker: an owner-drawn drop-down list without strings whose entries carry their
+// COLORREF as item data and show it as a bar, never as text.
+class CColorCombo : public CComboBox {
+public:
+    // Appends the palette. Raises CMemoryException at the first entry the control refuses.
+    void AddColors();
+    // Selects the last entry of exactly this colour; -1, selection unchanged, when there is none.
+    int SelectColor(COLORREF color);
+    // The selected entry's colour; black when nothing is selected.
+    COLORREF GetSelectedColor() const;
+    // The entry's colour bar in a frame of the highlight colour (selected) or the window colour,
+    // 6 pixels at the sides and 3 above and below. Focus changes alone draw nothing. Raises
+    // CResourceException when a brush cannot be made.
+    void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
+
+protected:
+    DECLARE_MESSAGE_MAP()
+};
