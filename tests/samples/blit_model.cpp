@@ -1,0 +1,76 @@
+#include "blit_model.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr std::uint32_t kColourBits = 0x00FFFFFF;
+
+std::uint32_t AsBits(COLORREF pixel, bool mono) {
+    if (mono) return pixel == kWhite ? 1 : 0;
+    return pixel & kColourBits;
+}
+
+COLORREF FromBits(std::uint32_t bits, bool mono) {
+    if (mono) return bits ? kWhite : kBlack;
+    return bits;
+}
+
+std::uint32_t SourceBits(COLORREF pixel, const TestPanel& source, const TestPanel& destination) {
+    if (source.bMono == destination.bMono) return AsBits(pixel, source.bMono);
+    if (destination.bMono) return (pixel & kColourBits) == (source.crBk & kColourBits) ? 1 : 0;
+    return (pixel == kWhite ? destination.crBk : destination.crText) & kColourBits;
+}
+
+std::uint32_t PatternBits(const TestPanel& destination) {
+    return AsBits(destination.crPattern, destination.bMono);
+}
+
+}  // namespace
+
+std::uint32_t ModelBits(std::uint8_t index, std::uint32_t p, std::uint32_t s, std::uint32_t d,
+                        int width) {
+    std::uint32_t result = 0;
+    for (int bit = 0; bit < width; ++bit) {
+        const int row = 4 * ((p >> bit) & 1) + 2 * ((s >> bit) & 1) + ((d >> bit) & 1);
+        result |= ((index >> row) & 1u) << bit;
+    }
+    return result;
+}
+
+BlitCheck BlitAndCompare(TestPanel (&panels)[2], int nSrcPanel, DWORD rop) {
+    const TestPanel& source = panels[nSrcPanel];
+    TestPanel& destination = panels[1 - nSrcPanel];
+    const Pixels sourceBefore = ReadPanel(source);
+    const Pixels destinationBefore = ReadPanel(destination);
+
+    BltSample(panels[0].View(), panels[1].View(), nSrcPanel, rop);
+
+    const Pixels after = ReadPanel(destination);
+    const bool mono = destination.bMono != FALSE;
+    const int width = mono ? 1 : 24;
+    const std::uint8_t index = static_cast<std::uint8_t>(rop >> 16);
+    BlitCheck check;
+    check.sourceChanged = ReadPanel(source) != sourceBefore;
+    for (size_t i = 0; i < after.size(); ++i) {
+        const COLORREF expected =
+            FromBits(ModelBits(index, PatternBits(destination),
+                               SourceBits(sourceBefore[i], source, destination),
+                               AsBits(destinationBefore[i], mono), width),
+                     mono);
+        ++check.compared;
+        if ((after[i] & kColourBits) == expected) continue;
+        if (check.mismatches++ == 0) {
+            char text[160];
+            std::snprintf(text, sizeof text,
+                          "rop 0x%08lX pixel %zu (x %ld, y %ld): got 0x%06lX, want 0x%06lX",
+                          static_cast<unsigned long>(rop), i,
+                          static_cast<long>(i % static_cast<size_t>(destination.size.cx)),
+                          static_cast<long>(i / static_cast<size_t>(destination.size.cx)),
+                          static_cast<unsigned long>(after[i]),
+                          static_cast<unsigned long>(expected));
+            check.firstMismatch = text;
+        }
+    }
+    return check;
+}

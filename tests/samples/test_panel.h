@@ -1,0 +1,50 @@
+#pragma once
+
+#include <vector>
+
+#include "sample_panel.h"
+
+// One panel's storage as the main dialog keeps it: the DC is declared after the bitmap, so it is
+// deleted first.
+struct TestPanel {
+    BOOL bMono = FALSE;
+    SIZE size{};
+    CBitmap bitmap;
+    CDC dcMem;
+    COLORREF crPattern = kDefaultPatternColor;
+    COLORREF crBk = kDefaultBkColor;
+    COLORREF crText = kDefaultTextColor;
+
+    SamplePanel View() { return {bMono, size, bitmap, dcMem, crPattern, crBk, crText}; }
+};
+
+// Gives the panel a new bitmap of this size and mode through CreateSampleBitmap.
+void MakePanel(TestPanel& panel, int nPanel, SIZE size, bool mono);
+
+// Pixels row by row from the top, as COLORREF 0x00BBGGRR; a black-and-white bitmap reads as
+// black 0x000000 and white 0xFFFFFF.
+using Pixels = std::vector<COLORREF>;
+
+Pixels ReadPixels(HBITMAP bitmap, SIZE size);
+void WritePixels(HBITMAP bitmap, SIZE size, const Pixels& pixels);
+Pixels ReadPanel(const TestPanel& panel);
+void WritePanel(TestPanel& panel, const Pixels& pixels);
+// What a window's client area shows on the screen.
+Pixels ReadWindowClient(HWND window, SIZE* size);
+
+// The pixels of a picture of this size with `rect` painted in `color`.
+Pixels Painted(Pixels pixels, SIZE size, const RECT& rect, COLORREF color);
+
+// A colour bitmap in its own memory DC, filled with one colour: something to draw into.
+struct DrawTarget {
+    DrawTarget(SIZE size, COLORREF fill);
+    Pixels Read() const { return ReadPixels(bitmap, size); }
+    void Fill(COLORREF color);
+
+    SIZE size;
+    CBitmap bitmap;
+    CDC dc;
+};
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
