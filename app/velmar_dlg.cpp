@@ -1,8 +1,193 @@
 #include "velmar_dlg.h"
 
+#include "app_settings.h"
+#include "dialog_icons.h"
+#include "hex_exchange.h"
 #include "resource.h"
+#include "rop_code.h"
+#include "rop_truth_table.h"
+#include "velmar_app.h"
+
+namespace {
+
+// Where every run starts: nothing of the working state is kept between runs.
+struct StartValues {
+    DWORD rop;
+    BOOL mono;
+    COLORREF pattern;
+    COLORREF background;
+    COLORREF text;
+};
+constexpr StartValues kStart = {kSrcCopy, FALSE, kDefaultPatternColor, kDefaultBkColor,
+                                kDefaultTextColor};
+
+constexpr int kPickerCount = 6;
+constexpr int kPickerIds[kPickerCount] = {IDC_PATTERN_COLOR1, IDC_BK_COLOR1, IDC_TEXT_COLOR1,
+                                          IDC_PATTERN_COLOR2, IDC_BK_COLOR2, IDC_TEXT_COLOR2};
+
+}  // namespace
 
 BEGIN_MESSAGE_MAP(CVelmarDlg, CDialog)
+ON_WM_SYSCOMMAND()
+ON_WM_PAINT()
+ON_WM_QUERYDRAGICON()
+ON_BN_CLICKED(IDC_BLT_1TO2, &CVelmarDlg::OnBlt1To2)
+ON_BN_CLICKED(IDC_BLT_2TO1, &CVelmarDlg::OnBlt2To1)
+ON_BN_CLICKED(IDC_MONO1, &CVelmarDlg::OnBW1)
+ON_BN_CLICKED(IDC_MONO2, &CVelmarDlg::OnBW2)
+ON_BN_CLICKED(IDC_CLEAR1, &CVelmarDlg::OnClear1)
+ON_BN_CLICKED(IDC_CLEAR2, &CVelmarDlg::OnClear2)
+ON_BN_CLICKED(IDC_SRCCOPY, &CVelmarDlg::OnSrcCopy)
+ON_BN_CLICKED(IDC_DEFAULTS1, &CVelmarDlg::OnDefaults1)
+ON_BN_CLICKED(IDC_DEFAULTS2, &CVelmarDlg::OnDefaults2)
+ON_WM_DRAWITEM()
+ON_COMMAND(ID_SYNC_FROM_HEX, &CVelmarDlg::OnSyncFromHex)
+ON_COMMAND(ID_SYNC_FROM_TABLE, &CVelmarDlg::OnSyncFromTable)
 END_MESSAGE_MAP()
 
-CVelmarDlg::CVelmarDlg(CWnd* pParent) : CDialog(IDD_VELMAR_DIALOG, pParent) {}
+CVelmarDlg::CVelmarDlg(CWnd* pParent) : CDialog(IDD_VELMAR_DIALOG, pParent) {
+    m_dwRop = kStart.rop;
+    for (int n = 0; n < 2; ++n) {
+        m_bMono[n] = kStart.mono;
+        m_crPattern[n] = kStart.pattern;
+        m_crBk[n] = kStart.background;
+        m_crText[n] = kStart.text;
+    }
+    m_hIcon = ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME));
+}
+
+SamplePanel CVelmarDlg::Panel(int nPanel) {
+    return SamplePanel{m_bMono[nPanel],     m_sizeBitmap[nPanel], m_bitmap[nPanel], m_dcMem[nPanel],
+                       m_crPattern[nPanel], m_crBk[nPanel],       m_crText[nPanel]};
+}
+
+CColorCombo* CVelmarDlg::Picker(int n) {
+    CColorCombo* pickers[kPickerCount] = {&m_comboPattern1, &m_comboBk1, &m_comboText1,
+                                          &m_comboPattern2, &m_comboBk2, &m_comboText2};
+    return pickers[n];
+}
+
+COLORREF& CVelmarDlg::PickerColor(int n) {
+    COLORREF* colors[kPickerCount] = {&m_crPattern[0], &m_crBk[0], &m_crText[0],
+                                      &m_crPattern[1], &m_crBk[1], &m_crText[1]};
+    return *colors[n];
+}
+
+void CVelmarDlg::DoDataExchange(CDataExchange* pDX) {
+    for (int n = 0; n < kPickerCount; ++n) DDX_Control(pDX, kPickerIds[n], *Picker(n));
+    DDX_Check(pDX, IDC_MONO1, m_bMono[0]);
+    DDX_Check(pDX, IDC_MONO2, m_bMono[1]);
+    DDX_Hex(pDX, IDC_HEX, m_dwRop);
+    DDV_MinMaxHex(pDX, m_dwRop, kRopCodeMin, kRopCodeMax);
+
+    if (pDX->m_bSaveAndValidate) {
+        for (int n = 0; n < kPickerCount; ++n) PickerColor(n) = Picker(n)->GetSelectedColor();
+        return;
+    }
+    if (m_comboBk1.GetCount() == 0) SetUpFirstLoad();
+    for (int n = 0; n < kPickerCount; ++n) Picker(n)->SelectColor(PickerColor(n));
+    GetDlgItem(IDC_PICTURE1)->InvalidateRect(nullptr, FALSE);
+    GetDlgItem(IDC_PICTURE2)->InvalidateRect(nullptr, FALSE);
+}
+
+void CVelmarDlg::SetUpFirstLoad() {
+    for (int n = 0; n < kPickerCount; ++n) Picker(n)->AddColors();
+    for (int row = 1; row <= 8; ++row) {
+        const RopTruthTable::Operands operands = RopTruthTable::RowOperands(row);
+        CheckDlgButton(IDC_PATTERN_ROW1 + row - 1, operands.pattern);
+        CheckDlgButton(IDC_SOURCE_ROW1 + row - 1, operands.source);
+        CheckDlgButton(IDC_DEST_ROW1 + row - 1, operands.destination);
+    }
+    RECT pictures[2];
+    GetDlgItem(IDC_PICTURE1)->GetClientRect(&pictures[0]);
+    GetDlgItem(IDC_PICTURE2)->GetClientRect(&pictures[1]);
+    for (int n : {1, 0}) {
+        m_sizeBitmap[n] = {pictures[n].right - pictures[n].left,
+                           pictures[n].bottom - pictures[n].top};
+        CreateSampleBitmap(Panel(n), n);
+    }
+}
+
+void CVelmarDlg::SyncRopCode(BOOL bFromCheckBoxes) {
+    UpdateData(TRUE);
+    if (bFromCheckBoxes) {
+        RopTruthTable::Results results{};
+        for (int row = 1; row <= 8; ++row)
+            results[row - 1] = IsDlgButtonChecked(IDC_RESULT_ROW1 + row - 1) == BST_CHECKED;
+        const DWORD code = RopTruthTable::CodeFromIndex(RopTruthTable::IndexFromResults(results));
+        if (code != m_dwRop) {
+            m_dwRop = code;
+            UpdateData(FALSE);
+        }
+        return;
+    }
+    const RopTruthTable::Results wanted =
+        RopTruthTable::ResultsFromIndex(RopTruthTable::IndexOfCode(m_dwRop));
+    for (int row = 8; row >= 1; --row) {
+        const int id = IDC_RESULT_ROW1 + row - 1;
+        const bool checked = IsDlgButtonChecked(id) == BST_CHECKED;
+        if (checked != wanted[row - 1])
+            CheckDlgButton(id, wanted[row - 1] ? BST_CHECKED : BST_UNCHECKED);
+    }
+}
+
+BOOL CVelmarDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
+    const UINT id = LOWORD(wParam);
+    const bool hexHasFocus = ::GetFocus() == ::GetDlgItem(m_hWnd, IDC_HEX);
+    // Posted, so the sync runs after the control has finished its own handling of the event.
+    if (!hexHasFocus && id >= IDC_RESULT_ROW1 && id <= IDC_RESULT_ROW8)
+        PostMessage(WM_COMMAND, ID_SYNC_FROM_TABLE, 0);
+    else if (hexHasFocus && HIWORD(wParam) == EN_CHANGE && id == IDC_HEX)
+        PostMessage(WM_COMMAND, ID_SYNC_FROM_HEX, 0);
+    return CDialog::OnCommand(wParam, lParam);
+}
+
+void CVelmarDlg::OnSrcCopy() {
+    UpdateData(TRUE);
+    m_dwRop = kSrcCopy;
+    UpdateData(FALSE);
+    SyncRopCode(FALSE);
+}
+
+BOOL CVelmarDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    SetDialogIcons(this, 0);
+    SyncRopCode(FALSE);
+    const AppSettings& settings = static_cast<CVelmarApp*>(AfxGetApp())->m_settings;
+    // Synchronous: the About box runs before the main window is first shown.
+    if (settings.m_dwVersion != settings.m_dwPrevVersion) SendMessage(WM_COMMAND, ID_APP_ABOUT, 0);
+    return TRUE;
+}
+
+void CVelmarDlg::OnSysCommand(UINT nID, LPARAM lParam) {
+    const UINT command = nID & 0xFFF0;
+    if (command == SC_SIZE || command == SC_MAXIMIZE) return;
+    CDialog::OnSysCommand(nID, lParam);
+}
+
+void CVelmarDlg::OnPaint() {
+    if (!IsIconic()) {
+        CDialog::OnPaint();
+        return;
+    }
+    CPaintDC dc(this);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
+    const int iconWidth = ::GetSystemMetrics(SM_CXICON);
+    const int iconHeight = ::GetSystemMetrics(SM_CYICON);
+    RECT client;
+    GetClientRect(&client);
+    const int x = (client.right - client.left - iconWidth + 1) / 2;
+    const int y = (client.bottom - client.top - iconHeight + 1) / 2;
+    dc.DrawIcon(x, y, m_hIcon);
+}
+
+HCURSOR CVelmarDlg::OnQueryDragIcon() { return static_cast<HCURSOR>(m_hIcon); }
+
+void CVelmarDlg::OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct) {
+    const bool picture = nIDCtl == IDC_PICTURE1 || nIDCtl == IDC_PICTURE2;
+    if (picture && (lpDrawItemStruct->itemAction & ODA_DRAWENTIRE)) {
+        DrawSamplePicture(Panel(nIDCtl == IDC_PICTURE1 ? 0 : 1), *lpDrawItemStruct);
+        return;
+    }
+    CDialog::OnDrawItem(nIDCtl, lpDrawItemStruct);
+}

@@ -1,11 +1,83 @@
 #pragma once
 
 #include "afxwin.h"
+#include "color_combo.h"
+#include "sample_panel.h"
 
+// The main window: the truth table and the Hex field as two views of one ROP code, and the two
+// sample panels that try the code.
 class CVelmarDlg : public CDialog {
 public:
     explicit CVelmarDlg(CWnd* pParent = nullptr);
 
+    void SyncRopCode(BOOL bFromCheckBoxes);
+
 protected:
+    CColorCombo m_comboPattern1;
+    CColorCombo m_comboBk1;
+    CColorCombo m_comboText1;
+    CColorCombo m_comboPattern2;
+    CColorCombo m_comboBk2;
+    CColorCombo m_comboText2;
+    BOOL m_bMono[2];
+    DWORD m_dwRop;
+    HICON m_hIcon;
+    SIZE m_sizeBitmap[2] = {};
+    CBitmap m_bitmap[2];
+    CDC m_dcMem[2];  // after m_bitmap: destroyed first, so a DC never outlives its bitmap
+    COLORREF m_crPattern[2];
+    COLORREF m_crBk[2];
+    COLORREF m_crText[2];
+
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+
+    void OnSysCommand(UINT nID, LPARAM lParam);
+    void OnPaint();
+    HCURSOR OnQueryDragIcon();
+    void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
+    void OnBlt1To2() {
+        RunPanelCommand([this] { BltSample(Panel(0), Panel(1), 0, m_dwRop); });
+    }
+    void OnBlt2To1() {
+        RunPanelCommand([this] { BltSample(Panel(0), Panel(1), 1, m_dwRop); });
+    }
+    void OnBW1() {
+        RunPanelCommand([this] { CreateSampleBitmap(Panel(0), 0); });
+    }
+    void OnBW2() {
+        RunPanelCommand([this] { CreateSampleBitmap(Panel(1), 1); });
+    }
+    void OnClear1() {
+        RunPanelCommand([this] { DrawDefaultPicture(Panel(0), 0); });
+    }
+    void OnClear2() {
+        RunPanelCommand([this] { DrawDefaultPicture(Panel(1), 1); });
+    }
+    void OnDefaults1() {
+        RunPanelCommand([this] { ResetSampleColors(Panel(0)); });
+    }
+    void OnDefaults2() {
+        RunPanelCommand([this] { ResetSampleColors(Panel(1)); });
+    }
+    void OnSrcCopy();
+    void OnSyncFromHex() { SyncRopCode(FALSE); }
+    void OnSyncFromTable() { SyncRopCode(TRUE); }
+
     DECLARE_MESSAGE_MAP()
+
+private:
+    SamplePanel Panel(int nPanel);
+    // Commit, act, load: the action runs even when the commit failed, which has then told the
+    // user already.
+    template <typename Action>
+    void RunPanelCommand(Action action) {
+        UpdateData(TRUE);
+        action();
+        UpdateData(FALSE);
+    }
+    void SetUpFirstLoad();
+    CColorCombo* Picker(int n);
+    COLORREF& PickerColor(int n);
 };

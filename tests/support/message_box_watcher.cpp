@@ -1,5 +1,6 @@
 #include "message_box_watcher.h"
 
+#include <algorithm>
 #include <atomic>
 #include <mutex>
 #include <thread>
@@ -8,6 +9,41 @@
 namespace {
 
 constexpr int kMessageBoxTextId = 0xFFFF;
+
+// The icon as drawn on the screen, compared with each system icon drawn on the same background:
+// icon handles of another process cannot be compared, pixels can.
+bool ShowsIcon(HWND control, HICON icon) {
+    RECT rect;
+    ::GetClientRect(control, &rect);
+    const int width = rect.right, height = rect.bottom;
+    if (width <= 0 || height <= 0) return false;
+    HDC screen = ::GetDC(nullptr);
+    HDC shown = ::CreateCompatibleDC(screen);
+    HDC drawn = ::CreateCompatibleDC(screen);
+    HBITMAP shownBits = ::CreateCompatibleBitmap(screen, width, height);
+    HBITMAP drawnBits = ::CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ oldShown = ::SelectObject(shown, shownBits);
+    HGDIOBJ oldDrawn = ::SelectObject(drawn, drawnBits);
+    POINT origin{0, 0};
+    ::ClientToScreen(control, &origin);
+    ::BitBlt(shown, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY);
+    HBRUSH background = ::CreateSolidBrush(::GetPixel(shown, width - 1, height - 1));
+    ::FillRect(drawn, &rect, background);
+    ::DeleteObject(background);
+    ::DrawIconEx(drawn, 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL | DI_DEFAULTSIZE);
+    int differing = 0;
+    for (int y = 0; y < std::min(height, 32); ++y)
+        for (int x = 0; x < std::min(width, 32); ++x)
+            differing += ::GetPixel(shown, x, y) != ::GetPixel(drawn, x, y);
+    ::SelectObject(shown, oldShown);
+    ::SelectObject(drawn, oldDrawn);
+    ::DeleteObject(shownBits);
+    ::DeleteObject(drawnBits);
+    ::DeleteDC(shown);
+    ::DeleteDC(drawn);
+    ::ReleaseDC(nullptr, screen);
+    return differing == 0;
+}
 
 UINT IconOf(HWND box) {
     const struct {
@@ -22,6 +58,8 @@ UINT IconOf(HWND box) {
         const auto shown = reinterpret_cast<HICON>(::SendMessageA(child, STM_GETICON, 0, 0));
         for (const auto& icon : icons)
             if (shown && shown == ::LoadIconA(nullptr, icon.resource)) return icon.flag;
+        for (const auto& icon : icons)
+            if (ShowsIcon(child, ::LoadIconA(nullptr, icon.resource))) return icon.flag;
     }
     return 0;
 }

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "program_driver.h"
+
+// The program's record in the registry of the tests' own Wine prefix.
+namespace program_registry {
+constexpr const char* kKey = "Software\\Tovera\\Velmar\\CurrentVersion";
+constexpr DWORD kRunningVersion = 0x00010007;
+void DeleteAll();
+void SetStoredVersion(DWORD version);
+// 0 when missing.
+DWORD StoredVersion();
+bool KeyExists();
+// When the key was last written, to show that a run wrote nothing.
+FILETIME LastWrite();
+}  // namespace program_registry
+
+// Each test starts velmar.exe afresh; the stored version is set so that no About box opens
+// unless the test asks for one.
+class ProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    // Starts the program and waits for its main window.
+    ProgramDriver& StartProgram(const std::string& exe = VELMAR_EXE);
+    std::unique_ptr<ProgramDriver> m_program;
+};
+
+// Copies velmar.exe to a fresh file of this name in the temporary folder and returns its path.
+std::string CopyOfProgram(const std::string& fileName);
