@@ -1,0 +1,53 @@
+#include "about_dlg.h"
+
+#include "resource.h"
+#include "run_modal_once.h"
+#include "shell_open.h"
+#include "system_error_text.h"
+#include "version_info.h"
+#include "web_site.h"
+#include "window_caption.h"
+
+namespace {
+
+CString StringOrEmpty(LPCSTR text) { return text ? CString(text) : CString(); }
+
+}  // namespace
+
+CDialog* CAboutDlg::s_pRunning = nullptr;
+
+BEGIN_MESSAGE_MAP(CAboutDlg, CDialog)
+ON_BN_CLICKED(IDC_ABOUT_WEB_SITE, &CAboutDlg::OnWebSite)
+END_MESSAGE_MAP()
+
+CAboutDlg::CAboutDlg(CWnd* pParent)
+    : CDialog(IDD_ABOUTBOX, pParent), m_strWebSite(VELMAR_WEB_SITE) {
+    const CVersionInfo version;
+    m_strDescription = StringOrEmpty(version.GetString("FileDescription"));
+    m_strNameVersion.Format(
+        "%s v%s", static_cast<LPCSTR>(StringOrEmpty(version.GetString("ProductName"))),
+        static_cast<LPCSTR>(StringOrEmpty(version.GetString("ProductVersion"))));
+    m_strLegalNotice = StringOrEmpty(version.GetString("LegalCopyright"));
+}
+
+INT_PTR CAboutDlg::DoModal() { return RunModalOnce(this, s_pRunning); }
+
+void CAboutDlg::DoDataExchange(CDataExchange* pDX) {
+    DDX_Text(pDX, IDC_ABOUT_DESCRIPTION, m_strDescription);
+    DDX_Text(pDX, IDC_ABOUT_NAME_VERSION, m_strNameVersion);
+    DDX_Text(pDX, IDC_ABOUT_LEGAL, m_strLegalNotice);
+}
+
+BOOL CAboutDlg::OnInitDialog() {
+    FillCaptionPlaceholder(*this, AfxGetAppName());
+    if (!CDialog::OnInitDialog()) return FALSE;
+    return TRUE;
+}
+
+void CAboutDlg::OnWebSite() {
+    const auto result = reinterpret_cast<INT_PTR>(ShellOpen(nullptr, m_strWebSite));
+    if (result > 32) return;
+    CString message;
+    GetSystemErrorText(static_cast<DWORD>(result), message);
+    AfxMessageBox(message, MB_ICONEXCLAMATION | MB_OK, 0);
+}

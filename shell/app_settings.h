@@ -1,0 +1,25 @@
+#pragma once
+
+#include <windows.h>
+
+#include "registry_store.h"
+
+// The application's own settings: where the program is installed and which version ran last,
+// in the section "CurrentVersion" below the application's key.
+class AppSettings : public RegistryStore {
+public:
+    AppSettings();
+
+    // The start of a run: records the program's path and version. Afterwards m_dwPrevVersion
+    // differs from m_dwVersion exactly on the first run of this version on this machine.
+    virtual void Initialize();
+
+    // The version that the registry held when the run began (0 when none).
+    DWORD m_dwPrevVersion = 0;
+    // The running build's product version: major in the high word, minor in the low word.
+    DWORD m_dwVersion = 0;
+
+private:
+    void RecordProgramPath();
+    void RecordVersion();
+};

@@ -1,0 +1,105 @@
+#include "registry_store.h"
+
+#include <new>
+#include <vector>
+
+namespace {
+
+// Key path and section together, with the terminating zero.
+constexpr int kMaxKeyNameSize = 256;
+
+}  // namespace
+
+RegistryStore::RegistryStore(HKEY hRootKey, LPCSTR lpszKeyPath)
+    : m_hRootKey(hRootKey ? hRootKey : HKEY_LOCAL_MACHINE) {
+    SetKeyPath(lpszKeyPath);
+}
+
+void RegistryStore::SetKeyPath(LPCSTR lpszKeyPath) {
+    if (lpszKeyPath && *lpszKeyPath) {
+        m_strKeyPath = lpszKeyPath;
+        return;
+    }
+    const CWinApp* app = AfxGetApp();
+    if (app && app->m_pszRegistryKey && app->m_pszProfileName)
+        m_strKeyPath.Format("Software\\%s\\%s\\", app->m_pszRegistryKey, app->m_pszProfileName);
+    else
+        m_strKeyPath.Empty();
+}
+
+bool RegistryStore::GetSectionKeyName(LPCSTR lpszSection, CString& name) const {
+    if (!lpszSection) return false;
+    name = m_strKeyPath + lpszSection;
+    return name.GetLength() < kMaxKeyNameSize;
+}
+
+RegistryKey RegistryStore::OpenSectionForReading(LPCSTR lpszSection) const {
+    CString name;
+    HKEY key = nullptr;
+    if (!GetSectionKeyName(lpszSection, name) ||
+        ::RegOpenKeyExA(m_hRootKey, name, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return RegistryKey();
+    return RegistryKey(key);
+}
+
+RegistryKey RegistryStore::CreateSection(LPCSTR lpszSection) const {
+    CString name;
+    HKEY key = nullptr;
+    if (!GetSectionKeyName(lpszSection, name) ||
+        ::RegCreateKeyExA(m_hRootKey, name, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                          KEY_READ | KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+        return RegistryKey();
+    return RegistryKey(key);
+}
+
+int RegistryStore::GetDwordValue(LPCSTR lpszSection, LPCSTR lpszName, int nDefault) const {
+    const RegistryKey key = OpenSectionForReading(lpszSection);
+    if (!key) return nDefault;
+    DWORD value = 0;
+    DWORD type = REG_NONE;
+    DWORD size = sizeof value;
+    const LONG result = ::RegQueryValueExA(key.Get(), lpszName, nullptr, &type,
+                                           reinterpret_cast<BYTE*>(&value), &size);
+    if (result != ERROR_SUCCESS || type != REG_DWORD || size != sizeof value) return nDefault;
+    return static_cast<int>(value);
+}
+
+BOOL RegistryStore::SetDwordValue(LPCSTR lpszSection, LPCSTR lpszName, int nValue) const {
+    const RegistryKey key = CreateSection(lpszSection);
+    if (!key) return FALSE;
+    const DWORD value = static_cast<DWORD>(nValue);
+    return ::RegSetValueExA(key.Get(), lpszName, 0, REG_DWORD,
+                            reinterpret_cast<const BYTE*>(&value), sizeof value) == ERROR_SUCCESS;
+}
+
+CString RegistryStore::GetStringValue(LPCSTR lpszSection, LPCSTR lpszName,
+                                      LPCSTR lpszDefault) const {
+    try {
+        const RegistryKey key = OpenSectionForReading(lpszSection);
+        if (!key) return lpszDefault;
+        DWORD type = REG_NONE;
+        DWORD size = 0;
+        if (::RegQueryValueExA(key.Get(), lpszName, nullptr, &type, nullptr, &size) !=
+                ERROR_SUCCESS ||
+            type != REG_SZ)
+            return lpszDefault;
+        // One byte more than stored and all zero: the stored text need not end in a zero.
+        std::vector<char> text(static_cast<size_t>(size) + 1, '\0');
+        if (::RegQueryValueExA(key.Get(), lpszName, nullptr, &type,
+                               reinterpret_cast<BYTE*>(text.data()), &size) != ERROR_SUCCESS ||
+            type != REG_SZ)
+            return lpszDefault;
+        return text.data();
+    } catch (const std::bad_alloc&) {
+        return CString();
+    }
+}
+
+BOOL RegistryStore::SetStringValue(LPCSTR lpszSection, LPCSTR lpszName, LPCSTR lpszValue) const {
+    if (!lpszValue) return FALSE;
+    const RegistryKey key = CreateSection(lpszSection);
+    if (!key) return FALSE;
+    const DWORD size = static_cast<DWORD>(::lstrlenA(lpszValue)) + 1;
+    return ::RegSetValueExA(key.Get(), lpszName, 0, REG_SZ,
+                            reinterpret_cast<const BYTE*>(lpszValue), size) == ERROR_SUCCESS;
+}

@@ -1,0 +1,263 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <string>
+
+#include "app_settings.h"
+#include "program_path.h"
+#include "test_registry_key.h"
+#include "version_info.h"
+
+namespace {
+
+constexpr char kSectionKey[] = "Software\\Tovera\\Velmar\\CurrentVersion";
+constexpr DWORD kVersion17 = 0x00010007;
+
+std::string ProgramPath() {
+    char path[MAX_PATH] = "";
+    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return path;
+}
+
+std::string WithTerminator(const std::string& text) { return text + '\0'; }
+
+// The settings' start of a run against a registry where HKEY_LOCAL_MACHINE is a test key of its
+// own, so the store's default root is used as the program uses it.
+class SettingsStart : public ::testing::Test {
+protected:
+    TestRegistryKey m_machine{"Machine"};
+
+    void SetUp() override {
+        ASSERT_EQ(::RegOverridePredefKey(HKEY_LOCAL_MACHINE, m_machine.Handle()), ERROR_SUCCESS);
+        // The real machine key has "Software"; the test key does not.
+        ASSERT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, "Software"));
+        AfxGetApp()->SetRegistryKey("Tovera");
+    }
+    void TearDown() override { ::RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr); }
+
+    // As start-up does it: a new settings object, the key path from the application's names.
+    static DWORD RunStart(DWORD version) {
+        AppSettings settings;
+        settings.m_dwVersion = version;
+        settings.SetKeyPath(nullptr);
+        settings.Initialize();
+        EXPECT_EQ(settings.m_dwVersion, version);
+        return settings.m_dwPrevVersion;
+    }
+    StoredValue Stored(const char* name) const {
+        return ReadStoredValue(m_machine.Handle(), kSectionKey, name);
+    }
+    void Store(const char* name, DWORD type, const std::string& data) const {
+        WriteRawValue(m_machine.Handle(), kSectionKey, name, type, data);
+    }
+    // Key times have a coarse clock; a pause lets any later write show.
+    FILETIME TimeOfLastWrite() const {
+        ::Sleep(30);
+        return LastWriteTime(m_machine.Handle(), kSectionKey);
+    }
+};
+
+TEST_F(SettingsStart, FirstRunCreatesTheKeyWithThePathAndTheProgramsVersion) {
+    const CVersionInfo version;
+    const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(version.QueryValue("\\"));
+    ASSERT_NE(fixed, nullptr);
+    ASSERT_EQ(fixed->dwProductVersionMS, kVersion17);
+
+    EXPECT_EQ(RunStart(fixed->dwProductVersionMS), 0u);
+
+    const StoredValue path = Stored("Path");
+    EXPECT_EQ(path.type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(path.data, WithTerminator(ProgramPath()));
+    const StoredValue stored = Stored("Version");
+    EXPECT_EQ(stored.type, static_cast<DWORD>(REG_DWORD));
+    EXPECT_EQ(stored.AsDword(), kVersion17);
+}
+
+TEST_F(SettingsStart, SecondRunFromTheSamePlaceWritesNothing) {
+    RunStart(kVersion17);
+    const FILETIME written = TimeOfLastWrite();
+    EXPECT_EQ(RunStart(kVersion17), kVersion17);
+    EXPECT_TRUE(LastWriteTime(m_machine.Handle(), kSectionKey) == written);
+}
+
+TEST_F(SettingsStart, MovedProgramRewritesOnlyThePathAndOtherLetterCaseIsNoMove) {
+    Store("Path", REG_SZ, WithTerminator("C:\\Old Place\\velmar.exe"));
+    Store("Version", REG_DWORD, DwordBytes(kVersion17));
+    EXPECT_EQ(RunStart(kVersion17), kVersion17);
+    EXPECT_EQ(Stored("Path").data, WithTerminator(ProgramPath()));
+    EXPECT_EQ(Stored("Version").AsDword(), kVersion17);
+
+    std::string otherCase = ProgramPath();
+    std::transform(otherCase.begin(), otherCase.end(), otherCase.begin(), [](unsigned char c) {
+        return static_cast<char>(std::isupper(c) ? std::tolower(c) : std::toupper(c));
+    });
+    ASSERT_NE(otherCase, ProgramPath());
+    Store("Path", REG_SZ, WithTerminator(otherCase));
+    const FILETIME written = TimeOfLastWrite();
+    RunStart(kVersion17);
+    EXPECT_EQ(Stored("Path").data, WithTerminator(otherCase));
+    EXPECT_TRUE(LastWriteTime(m_machine.Handle(), kSectionKey) == written);
+}
+
+TEST_F(SettingsStart, NewerVersionIsRecordedAndTheOldOneReported) {
+    RunStart(kVersion17);
+    EXPECT_EQ(RunStart(0x00010008), kVersion17);
+    EXPECT_EQ(Stored("Version").AsDword(), 0x00010008u);
+    EXPECT_EQ(RunStart(0x00010008), 0x00010008u);
+}
+
+TEST_F(SettingsStart, ValuesOfAnotherTypeReadAsMissingAndAreRewrittenWithTheirOwnType) {
+    const struct {
+        const char* what;
+        DWORD type;
+        std::string data;
+    } versions[] = {
+        {"a string", REG_SZ, WithTerminator("65543")},
+        {"two bytes of binary", REG_BINARY, std::string("\x07\x00", 2)},
+        {"a big-endian number", REG_DWORD_BIG_ENDIAN, std::string("\x00\x01\x00\x07", 4)},
+    };
+    for (const auto& version : versions) {
+        Store("Version", version.type, version.data);
+        EXPECT_EQ(RunStart(kVersion17), 0u) << version.what;
+        const StoredValue stored = Stored("Version");
+        EXPECT_EQ(stored.type, static_cast<DWORD>(REG_DWORD)) << version.what;
+        EXPECT_EQ(stored.AsDword(), kVersion17) << version.what;
+    }
+
+    Store("Path", REG_EXPAND_SZ, WithTerminator(ProgramPath()));
+    RunStart(kVersion17);
+    const StoredValue path = Stored("Path");
+    EXPECT_EQ(path.type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(path.data, WithTerminator(ProgramPath()));
+}
+
+TEST(SettingsStartWithoutWriteAccess, LeavesEverythingAsItWasAndStillReadsTheOldVersion) {
+    TestRegistryKey root("ReadOnly");
+    const std::string section = "Software\\Tovera\\Velmar\\CurrentVersion";
+    WriteRawValue(root.Handle(), section, "Path", REG_SZ, WithTerminator("C:\\Old\\velmar.exe"));
+    WriteRawValue(root.Handle(), section, "Version", REG_DWORD, DwordBytes(0x00010006));
+
+    HKEY readOnlyRoot = nullptr;
+    ASSERT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER, root.Path().c_str(), 0, KEY_READ, &readOnlyRoot),
+              ERROR_SUCCESS);
+    {
+        const ReadOnlyAccess sectionAccess(root.Handle(), section);
+        AppSettings settings;
+        settings.m_hRootKey = readOnlyRoot;
+        settings.SetKeyPath("Software\\Tovera\\Velmar\\");
+        settings.m_dwVersion = kVersion17;
+        settings.Initialize();
+        EXPECT_EQ(settings.m_dwPrevVersion, 0x00010006u)
+            << "the About box opens at every start while the version cannot be recorded";
+        // And a run of one more value below the section fails quietly too.
+        EXPECT_FALSE(settings.SetDwordValue("CurrentVersion", "Version", 1));
+    }
+    ::RegCloseKey(readOnlyRoot);
+    EXPECT_EQ(ReadStoredValue(root.Handle(), section, "Path").data,
+              WithTerminator("C:\\Old\\velmar.exe"));
+    EXPECT_EQ(ReadStoredValue(root.Handle(), section, "Version").AsDword(), 0x00010006u);
+}
+
+// A program path that the 260-character buffer cannot hold. The test program copies itself into
+// a folder deep enough and runs the copy, which runs the test below.
+constexpr char kChildKeyVariable[] = "VELMAR_SHELL_TESTS_CHILD_KEY";
+
+TEST(LongProgramPath, ChildRun) {
+    char keyPath[MAX_PATH] = "";
+    if (!::GetEnvironmentVariableA(kChildKeyVariable, keyPath, sizeof keyPath))
+        GTEST_SKIP() << "runs only in the copy that LongProgramPath starts";
+    HKEY root = nullptr;
+    ASSERT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER, keyPath, 0, KEY_ALL_ACCESS, &root), ERROR_SUCCESS);
+    AppSettings settings;
+    settings.m_hRootKey = root;
+    settings.SetKeyPath("Settings\\");
+    settings.m_dwVersion = kVersion17;
+    settings.Initialize();
+    ::RegCloseKey(root);
+
+    char path[MAX_PATH];
+    if (GetProgramPath(path)) {
+        EXPECT_STREQ(path, ProgramPath().c_str());
+        EXPECT_NO_THROW(CVersionInfo());
+    } else {
+        EXPECT_STREQ(path, "");
+        EXPECT_THROW(CVersionInfo(), CResourceException);
+    }
+}
+
+class CopyOfThisProgram {
+public:
+    // A copy whose full path is `length` characters long.
+    explicit CopyOfThisProgram(size_t length) {
+        char temp[MAX_PATH] = "";
+        ::GetTempPathA(sizeof temp, temp);
+        m_folders.push_back(std::string(temp) + "velmar_long_path");
+        ::CreateDirectoryA(m_folders.back().c_str(), nullptr);
+        while (m_folders.back().size() + 20 < length - 20) {
+            m_folders.push_back(m_folders.back() + "\\" + std::string(19, 'f'));
+            ::CreateDirectoryA(m_folders.back().c_str(), nullptr);
+        }
+        const std::string& folder = m_folders.back();
+        m_path = folder + "\\" + std::string(length - folder.size() - 5, 'x') + ".exe";
+        ::CopyFileA(ProgramPath().c_str(), m_path.c_str(), FALSE);
+    }
+    ~CopyOfThisProgram() {
+        ::DeleteFileA(m_path.c_str());
+        for (auto folder = m_folders.rbegin(); folder != m_folders.rend(); ++folder)
+            ::RemoveDirectoryA(folder->c_str());
+    }
+    CopyOfThisProgram(const CopyOfThisProgram&) = delete;
+    CopyOfThisProgram& operator=(const CopyOfThisProgram&) = delete;
+
+    const std::string& Path() const { return m_path; }
+
+    // Runs the child test with the settings key given; its exit code, or -1.
+    int RunChildTest(const std::string& keyPath) const {
+        ::SetEnvironmentVariableA(kChildKeyVariable, keyPath.c_str());
+        std::string commandLine = "child --gtest_filter=LongProgramPath.ChildRun --gtest_brief=1";
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process{};
+        const BOOL started = ::CreateProcessA(m_path.c_str(), commandLine.data(), nullptr, nullptr,
+                                              FALSE, 0, nullptr, nullptr, &startup, &process);
+        ::SetEnvironmentVariableA(kChildKeyVariable, nullptr);
+        if (!started) return -1;
+        DWORD exitCode = static_cast<DWORD>(-1);
+        if (::WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0)
+            ::GetExitCodeProcess(process.hProcess, &exitCode);
+        else
+            ::TerminateProcess(process.hProcess, static_cast<UINT>(-1));
+        ::CloseHandle(process.hThread);
+        ::CloseHandle(process.hProcess);
+        return static_cast<int>(exitCode);
+    }
+
+private:
+    std::vector<std::string> m_folders;
+    std::string m_path;
+};
+
+TEST(LongProgramPath, PathThatTheBufferWouldCutIsNeverStoredAndTheVersionReaderFails) {
+    {
+        TestRegistryKey root("LongPath258");
+        const CopyOfThisProgram copy(258);
+        ASSERT_EQ(copy.Path().size(), 258u);
+        ASSERT_EQ(copy.RunChildTest(root.Path()), 0);
+        EXPECT_EQ(ReadStoredValue(root.Handle(), "Settings\\CurrentVersion", "Path").data,
+                  WithTerminator(copy.Path()))
+            << "258 characters and the zero fit the 259 the buffer offers";
+    }
+    {
+        TestRegistryKey root("LongPath259");
+        const CopyOfThisProgram copy(259);
+        ASSERT_EQ(copy.Path().size(), 259u);
+        ASSERT_EQ(copy.RunChildTest(root.Path()), 0);
+        EXPECT_FALSE(ReadStoredValue(root.Handle(), "Settings\\CurrentVersion", "Path").exists);
+        EXPECT_EQ(ReadStoredValue(root.Handle(), "Settings\\CurrentVersion", "Version").AsDword(),
+                  kVersion17)
+            << "the start goes on";
+    }
+}
+
+}  // namespace

@@ -1,0 +1,102 @@
+#include "test_registry_key.h"
+
+#include <gtest/gtest.h>
+#include <sddl.h>
+
+namespace {
+
+constexpr char kTestsRoot[] = "Software\\VelmarShellTests";
+
+void SetAccess(HKEY root, const std::string& key, const char* sddl) {
+    HKEY handle = nullptr;
+    ASSERT_EQ(::RegOpenKeyExA(root, key.c_str(), 0, READ_CONTROL | WRITE_DAC, &handle),
+              ERROR_SUCCESS);
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    ASSERT_TRUE(::ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1,
+                                                                       &descriptor, nullptr));
+    EXPECT_EQ(::RegSetKeySecurity(handle, DACL_SECURITY_INFORMATION, descriptor), ERROR_SUCCESS);
+    ::LocalFree(descriptor);
+    ::RegCloseKey(handle);
+}
+
+}  // namespace
+
+TestRegistryKey::TestRegistryKey(const std::string& name)
+    : m_path(std::string(kTestsRoot) + "\\" + name) {
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, m_path.c_str());
+    ::RegCreateKeyExA(HKEY_CURRENT_USER, m_path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                      KEY_ALL_ACCESS, nullptr, &m_hKey, nullptr);
+}
+
+TestRegistryKey::~TestRegistryKey() {
+    if (m_hKey) ::RegCloseKey(m_hKey);
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, m_path.c_str());
+    ::RegDeleteKeyA(HKEY_CURRENT_USER, kTestsRoot);  // only goes when empty
+}
+
+DWORD StoredValue::AsDword() const {
+    DWORD value = 0;
+    if (data.size() == sizeof value) memcpy(&value, data.data(), sizeof value);
+    return value;
+}
+
+StoredValue ReadStoredValue(HKEY root, const std::string& key, const char* name) {
+    StoredValue value;
+    HKEY handle = nullptr;
+    if (::RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) return value;
+    DWORD size = 0;
+    if (::RegQueryValueExA(handle, name, nullptr, &value.type, nullptr, &size) == ERROR_SUCCESS) {
+        value.data.resize(size);
+        if (::RegQueryValueExA(handle, name, nullptr, &value.type,
+                               reinterpret_cast<BYTE*>(value.data.data()),
+                               &size) == ERROR_SUCCESS) {
+            value.exists = true;
+            value.data.resize(size);
+        }
+    }
+    ::RegCloseKey(handle);
+    return value;
+}
+
+bool KeyExists(HKEY root, const std::string& key) {
+    HKEY handle = nullptr;
+    if (::RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) return false;
+    ::RegCloseKey(handle);
+    return true;
+}
+
+void WriteRawValue(HKEY root, const std::string& key, const char* name, DWORD type,
+                   const std::string& data) {
+    HKEY handle = nullptr;
+    ASSERT_EQ(::RegCreateKeyExA(root, key.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                KEY_ALL_ACCESS, nullptr, &handle, nullptr),
+              ERROR_SUCCESS);
+    EXPECT_EQ(::RegSetValueExA(handle, name, 0, type, reinterpret_cast<const BYTE*>(data.data()),
+                               static_cast<DWORD>(data.size())),
+              ERROR_SUCCESS);
+    ::RegCloseKey(handle);
+}
+
+std::string DwordBytes(DWORD value) {
+    return std::string(reinterpret_cast<const char*>(&value), sizeof value);
+}
+
+FILETIME LastWriteTime(HKEY root, const std::string& key) {
+    FILETIME time{};
+    HKEY handle = nullptr;
+    if (::RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) return time;
+    ::RegQueryInfoKeyA(handle, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                       nullptr, nullptr, nullptr, &time);
+    ::RegCloseKey(handle);
+    return time;
+}
+
+bool operator==(const FILETIME& a, const FILETIME& b) {
+    return a.dwLowDateTime == b.dwLowDateTime && a.dwHighDateTime == b.dwHighDateTime;
+}
+
+ReadOnlyAccess::ReadOnlyAccess(HKEY root, const std::string& key) : m_root(root), m_key(key) {
+    SetAccess(m_root, m_key, "D:P(A;;KR;;;WD)");
+}
+
+ReadOnlyAccess::~ReadOnlyAccess() { SetAccess(m_root, m_key, "D:P(A;;KA;;;WD)"); }
