@@ -24,9 +24,9 @@ CAboutDlg::CAboutDlg(CWnd* pParent)
     : CDialog(IDD_ABOUTBOX, pParent), m_strWebSite(VELMAR_WEB_SITE) {
     const CVersionInfo version;
     m_strDescription = StringOrEmpty(version.GetString("FileDescription"));
-    m_strNameVersion.Format(
-        "%s v%s", static_cast<LPCSTR>(StringOrEmpty(version.GetString("ProductName"))),
-        static_cast<LPCSTR>(StringOrEmpty(version.GetString("ProductVersion"))));
+    const CString name = StringOrEmpty(version.GetString("ProductName"));
+    const CString number = StringOrEmpty(version.GetString("ProductVersion"));
+    m_strNameVersion.Format("%s v%s", static_cast<LPCSTR>(name), static_cast<LPCSTR>(number));
     m_strLegalNotice = StringOrEmpty(version.GetString("LegalCopyright"));
 }
 
@@ -40,8 +40,8 @@ void CAboutDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CAboutDlg::OnInitDialog() {
     FillCaptionPlaceholder(*this, AfxGetAppName());
-    if (!CDialog::OnInitDialog()) return FALSE;
-    return TRUE;
+    // The focus goes to the first tab stop, "OK".
+    return CDialog::OnInitDialog();
 }
 
 void CAboutDlg::OnWebSite() {

@@ -51,7 +51,8 @@ protected:
     void Store(const char* name, DWORD type, const std::string& data) const {
         WriteRawValue(m_machine.Handle(), kSectionKey, name, type, data);
     }
-    // Key times have a coarse clock; a pause lets any later write show.
+    // A pause lets a later write show in the key's time. (Wine leaves the time alone when a write
+    // stores the same data again, so only writes that change something show.)
     FILETIME TimeOfLastWrite() const {
         ::Sleep(30);
         return LastWriteTime(m_machine.Handle(), kSectionKey);
@@ -74,7 +75,7 @@ TEST_F(SettingsStart, FirstRunCreatesTheKeyWithThePathAndTheProgramsVersion) {
     EXPECT_EQ(stored.AsDword(), kVersion17);
 }
 
-TEST_F(SettingsStart, SecondRunFromTheSamePlaceWritesNothing) {
+TEST_F(SettingsStart, SecondRunFromTheSamePlaceChangesNothing) {
     RunStart(kVersion17);
     const FILETIME written = TimeOfLastWrite();
     EXPECT_EQ(RunStart(kVersion17), kVersion17);
