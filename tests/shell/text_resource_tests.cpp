@@ -68,6 +68,7 @@ TEST(HelpText, IsPlainAsciiWithCrLfLinesAndItsSectionsInOrder) {
     ASSERT_NE(raw.data, nullptr);
     const std::string stored(raw.data, raw.size);
     EXPECT_EQ(Load("HELP"), stored) << "no zero byte inside, no 0x02 at the end";
+    EXPECT_EQ(raw.data[raw.size], '\0') << "a zero byte follows the text";
     EXPECT_GT(stored.size(), 2200u);
     EXPECT_LT(stored.size(), 2600u);
 
