@@ -9,7 +9,7 @@ export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 required_packages=(
     cmake make g++ googletest libgtest-dev
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    wine wine64 xvfb xauth x11-apps imagemagick
+    wine wine64 fonts-wine xvfb xauth x11-apps imagemagick python3
 )
 
 as_root() {
