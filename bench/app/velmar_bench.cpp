@@ -1,0 +1,109 @@
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "program_driver.h"
+#include "program_fixture.h"
+#include "resource.h"
+#include "ui_test.h"
+
+// Times the program as a user meets it: start-up to an idle main window (against a minimal
+// dialog program started the same way), a result-box click until the Hex field shows the new
+// code, and a Blt click until both pictures have been repainted.
+
+namespace {
+
+double Now() {
+    LARGE_INTEGER counter, frequency;
+    ::QueryPerformanceCounter(&counter);
+    ::QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(counter.QuadPart) * 1e6 / static_cast<double>(frequency.QuadPart);
+}
+
+struct Summary {
+    double median, p10, p90;
+};
+
+Summary Summarize(std::vector<double> samples) {
+    std::sort(samples.begin(), samples.end());
+    auto at = [&](double q) { return samples[static_cast<size_t>(q * (samples.size() - 1))]; };
+    return {at(0.5), at(0.1), at(0.9)};
+}
+
+void Print(const char* what, const Summary& s, const char* unit) {
+    std::printf("%-40s median %10.0f %s  (10th-90th percentile %.0f-%.0f)\n", what, s.median, unit,
+                s.p10, s.p90);
+}
+
+// From process creation to its window with this caption shown and the process idle.
+double StartUpMicroseconds(const std::string& exe, const std::string& caption) {
+    const double start = Now();
+    ProgramDriver program(exe);
+    if (!program.Start()) return -1;
+    HWND window = nullptr;
+    while (!(window = program.FindWindowByCaption(caption))) ::Sleep(1);
+    const double shown = Now();
+    (void)shown;
+    ::PostMessageA(window, WM_NULL, 0, 0);
+    DWORD_PTR result = 0;
+    ::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
+    const double idle = Now();
+    ::PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+    program.WaitForExit();
+    return idle - start;
+}
+
+bool PicturesPainted(HWND first, HWND second) {
+    RECT update;
+    return !::GetUpdateRect(first, &update, FALSE) && !::GetUpdateRect(second, &update, FALSE);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::string minimal = argc > 1 ? argv[1] : "minimal_dialog.exe";
+    const int starts = 20, clicks = 200;
+    program_registry::SetStoredVersion(program_registry::kRunningVersion);
+
+    std::vector<double> velmarStarts, minimalStarts;
+    for (int i = 0; i < starts; ++i) {
+        velmarStarts.push_back(StartUpMicroseconds(VELMAR_EXE, "Velmar"));
+        minimalStarts.push_back(StartUpMicroseconds(minimal, "Minimal"));
+    }
+    const Summary velmarStart = Summarize(velmarStarts), minimalStart = Summarize(minimalStarts);
+    Print("start-up, velmar.exe", velmarStart, "us");
+    Print("start-up, minimal dialog program", minimalStart, "us");
+    std::printf("%-40s %.2f\n", "start-up ratio (medians)", velmarStart.median / minimalStart.median);
+
+    ProgramDriver velmar(VELMAR_EXE);
+    velmar.Start();
+    velmar.WaitForMainWindow();
+    std::vector<double> boxToHex;
+    for (int i = 0; i < clicks; ++i) {
+        const std::string before = velmar.Text(IDC_HEX);
+        const double start = Now();
+        ::SendMessageA(velmar.Item(IDC_RESULT_ROW1 + (i % 8)), BM_CLICK, 0, 0);
+        while (velmar.Text(IDC_HEX) == before) {
+        }
+        boxToHex.push_back(Now() - start);
+    }
+    Print("result-box click to Hex updated", Summarize(boxToHex), "us");
+
+    HWND first = velmar.Item(IDC_PICTURE1), second = velmar.Item(IDC_PICTURE2);
+    std::vector<double> bltToPainted;
+    for (int i = 0; i < clicks; ++i) {
+        const double start = Now();
+        ::SendMessageA(velmar.Item(i % 2 ? IDC_BLT_2TO1 : IDC_BLT_1TO2), BM_CLICK, 0, 0);
+        while (!PicturesPainted(first, second)) {
+        }
+        bltToPainted.push_back(Now() - start);
+    }
+    Print("Blt click to both pictures repainted", Summarize(bltToPainted), "us");
+    ::PostMessageA(velmar.MainWindow(), WM_COMMAND, IDCANCEL, 0);
+    velmar.WaitForExit();
+    return 0;
+}
