@@ -4,26 +4,27 @@
 
 namespace {
 
-DWORD GdiObjectCount() { return ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS); }
-
-TEST(GdiWrappers, ReleaseEveryHandleTheyOwn) {
-    const DWORD before = GdiObjectCount();
-    for (int i = 0; i < 2000; ++i) {
+TEST(GdiWrappers, ReleaseEveryHandleTheyOwnAndTheMemoryDCGoesFirst) {
+    HDC memoryHandle = nullptr;
+    HGDIOBJ bitmapHandle = nullptr, brushHandle = nullptr;
+    {
         CClientDC screen(nullptr);
-        CDC memory;
-        ASSERT_TRUE(memory.CreateCompatibleDC(&screen));
         CBitmap bitmap;
         ASSERT_TRUE(bitmap.CreateCompatibleBitmap(screen, 8, 8));
+        CDC memory;  // declared after the bitmap, so destroyed before it
+        ASSERT_TRUE(memory.CreateCompatibleDC(&screen));
         memory.SelectObject(bitmap.GetSafeHandle());
         CBrush brush(RGB(1, 2, 3));
         CSavedDCState saved(memory);
         memory.SelectObject(brush.GetSafeHandle());
         memory.PatBlt(0, 0, 8, 8, PATCOPY);
-        // Destruction order: the guard restores, then brush, bitmap... the memory DC is declared
-        // before the bitmap, so it goes after it; reorder explicitly as the program must.
-        memory.DeleteDC();
+        memoryHandle = memory.GetSafeHdc();
+        bitmapHandle = bitmap.GetSafeHandle();
+        brushHandle = brush.GetSafeHandle();
     }
-    EXPECT_LE(GdiObjectCount(), before + 2);
+    EXPECT_EQ(::GetObjectType(memoryHandle), 0u);
+    EXPECT_EQ(::GetObjectType(bitmapHandle), 0u) << "a bitmap still selected would survive";
+    EXPECT_EQ(::GetObjectType(brushHandle), 0u);
 }
 
 TEST(GdiWrappers, MovedObjectsAreDeletedOnce) {
