@@ -9,6 +9,7 @@
 #include "afxwin.h"
 #include "resource.h"
 #include "sample_panel.h"
+#include "test_panel.h"
 
 CWinApp theBenchApp;
 
@@ -16,23 +17,11 @@ namespace {
 
 constexpr int kRepetitions = 2000;
 
-struct PanelStorage {
-    BOOL bMono = FALSE;
-    SIZE size{};
-    CBitmap bitmap;
-    CDC dcMem;
-    COLORREF crPattern = kDefaultPatternColor;
-    COLORREF crBk = kDefaultBkColor;
-    COLORREF crText = kDefaultTextColor;
-
-    SamplePanel View() { return {bMono, size, bitmap, dcMem, crPattern, crBk, crText}; }
-};
-
 // The main window's template with its two picture buttons drawn from the panels.
 class CBenchDlg : public CDialog {
 public:
     CBenchDlg() : CDialog(IDD_VELMAR_DIALOG) {}
-    PanelStorage m_panels[2];
+    TestPanel m_panels[2];
     int m_pictureDrawings = 0;
 
     HWND Picture(int n) const { return ::GetDlgItem(m_hWnd, IDC_PICTURE1 + n); }

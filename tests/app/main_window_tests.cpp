@@ -153,7 +153,7 @@ TEST_F(ProgramTest, OutOfRangeCodeIsReportedAtTheKeystrokeThatCompletesIt) {
     EXPECT_EQ(box.text, "Please enter an integer between 0 and ffffff.");
     EXPECT_EQ(box.icon, static_cast<UINT>(MB_ICONEXCLAMATION));
     EXPECT_EQ(box.caption, "Velmar");
-    while (velmar.OpenMessageBox()) velmar.DismissMessageBox();
+    velmar.DismissMessageBoxes();
     EXPECT_EQ(velmar.Text(IDC_HEX), "1000000");
     EXPECT_EQ(ResultColumn(velmar), "00000000");
     DWORD start = 1, end = 0;
@@ -164,17 +164,17 @@ TEST_F(ProgramTest, OutOfRangeCodeIsReportedAtTheKeystrokeThatCompletesIt) {
 
     // A seventh significant digit typed one by one fails the same way.
     ReplaceHexText(velmar, "ffffff");
-    while (velmar.OpenMessageBox()) velmar.DismissMessageBox();
+    velmar.DismissMessageBoxes();
     EXPECT_FALSE(velmar.OpenMessageBox());
     velmar.TypeText("f");
     EXPECT_EQ(velmar.WaitForMessageBox().text, "Please enter an integer between 0 and ffffff.");
-    while (velmar.OpenMessageBox()) velmar.DismissMessageBox();
+    velmar.DismissMessageBoxes();
     EXPECT_EQ(ResultColumn(velmar), "11111111");
 
     // SRCCOPY after the failed text: the failure once more, then the default code.
     velmar.ClickItem(IDC_SRCCOPY);
     EXPECT_EQ(velmar.WaitForMessageBox().text, "Please enter an integer between 0 and ffffff.");
-    while (velmar.OpenMessageBox()) velmar.DismissMessageBox();
+    velmar.DismissMessageBoxes();
     EXPECT_EQ(velmar.Text(IDC_HEX), "0xCC0020");
     EXPECT_EQ(ResultColumn(velmar), "00110011");
 }
@@ -196,16 +196,12 @@ TEST_F(ProgramTest, PastedAllOnesIsNotAnIntegerAndABltStillUsesIt) {
     const SeenMessageBox box = velmar.WaitForMessageBox();
     EXPECT_EQ(box.text, "Please enter an integer.");
     EXPECT_EQ(box.icon, static_cast<UINT>(MB_ICONEXCLAMATION));
-    while (velmar.OpenMessageBox()) velmar.DismissMessageBox();
+    velmar.DismissMessageBoxes();
     EXPECT_EQ(ResultColumn(velmar), "11111111");
 
     // The blit runs with 0xFFFFFFFF (index 0xFF: white) and both exchanges report the field.
     velmar.Click(velmar.Item(IDC_BLT_1TO2));
-    int boxes = 0;
-    while (velmar.WaitForMessageBox(1500).found) {
-        ++boxes;
-        velmar.DismissMessageBox();
-    }
+    const int boxes = velmar.DismissMessageBoxes(1500);
     EXPECT_GE(boxes, 2);
     ::InvalidateRect(velmar.Item(IDC_PICTURE2), nullptr, FALSE);
     velmar.Settle();
@@ -222,14 +218,10 @@ TEST_F(ProgramTest, PanelCommandsStillActAfterAFailedCommit) {
     EXPECT_EQ(velmar.SelectedColor(IDC_BK_COLOR2), kWhite) << "Defaults after a good commit";
 
     ReplaceHexText(velmar, "1000000");
-    while (velmar.OpenMessageBox()) velmar.DismissMessageBox();
+    velmar.DismissMessageBoxes();
     ChooseColor(velmar, IDC_BK_COLOR2, kGreenIndex);
     velmar.Click(velmar.Item(IDC_MONO1));
-    int boxes = 0;
-    while (velmar.WaitForMessageBox(1500).found) {
-        ++boxes;
-        velmar.DismissMessageBox();
-    }
+    const int boxes = velmar.DismissMessageBoxes(1500);
     // The commit and the load each report the code; the load's rewrite of the focused field
     // asks for a sync, whose commit reports it once more.
     EXPECT_GE(boxes, 2);

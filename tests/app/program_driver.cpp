@@ -110,6 +110,15 @@ bool ProgramDriver::DismissMessageBox(int milliseconds) {
     return PumpUntil([&] { return !::IsWindow(box) || !::IsWindowVisible(box); }, milliseconds);
 }
 
+int ProgramDriver::DismissMessageBoxes(int quietMilliseconds) {
+    int count = 0;
+    while (WaitForMessageBox(quietMilliseconds).found) {
+        ++count;
+        DismissMessageBox();
+    }
+    return count;
+}
+
 void ProgramDriver::Click(HWND control) {
     RECT rect;
     ::GetWindowRect(control, &rect);

@@ -35,6 +35,9 @@ public:
     HWND OpenMessageBox() const;
     // Answers the open message box with Enter, as a person would, and waits until it is gone.
     bool DismissMessageBox(int milliseconds = 5000);
+    // Answers message boxes as they come until none appears for `quietMilliseconds`; returns
+    // how many there were.
+    int DismissMessageBoxes(int quietMilliseconds = 300);
 
     void Click(HWND control);
     void ClickItem(int id) { Click(Item(id)); }
