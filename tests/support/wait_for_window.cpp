@@ -3,16 +3,21 @@
 #include <cstdio>
 #include <cstdlib>
 
-// wait_for_window CAPTION [MILLISECONDS [DISMISS_CAPTION]]: exits 0 once a visible window with
-// that caption exists. A window captioned DISMISS_CAPTION that shows up first (an About box on a
+// wait_for_window CAPTION [MILLISECONDS [DISMISS_CAPTION [READY_FILE]]]: exits 0 once a visible
+// window with that caption exists, and then writes READY_FILE (for a caller that cannot see this
+// process's desktop). A window captioned DISMISS_CAPTION that shows up first (an About box on a
 // first run) is answered with OK.
 int main(int argc, char** argv) {
     if (argc < 2) return 2;
     const int limit = argc > 2 ? std::atoi(argv[2]) : 10000;
-    const char* dismiss = argc > 3 ? argv[3] : nullptr;
+    const char* dismiss = argc > 3 && argv[3][0] ? argv[3] : nullptr;
+    const char* readyFile = argc > 4 ? argv[4] : nullptr;
     for (int waited = 0; waited < limit; waited += 50) {
         HWND window = ::FindWindowA(nullptr, argv[1]);
-        if (window && ::IsWindowVisible(window)) return 0;
+        if (window && ::IsWindowVisible(window)) {
+            if (FILE* ready = readyFile ? std::fopen(readyFile, "w") : nullptr) std::fclose(ready);
+            return 0;
+        }
         if (HWND other = dismiss ? ::FindWindowA(nullptr, dismiss) : nullptr)
             ::PostMessageA(other, WM_COMMAND, IDOK, 0);
         ::Sleep(50);
