@@ -12,6 +12,6 @@ INT_PTR CALLBACK MinimalDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    return static_cast<int>(::DialogBoxParamA(instance, MAKEINTRESOURCEA(1), nullptr,
-                                              MinimalDialogProc, 0));
+    return static_cast<int>(
+        ::DialogBoxParamA(instance, MAKEINTRESOURCEA(1), nullptr, MinimalDialogProc, 0));
 }

@@ -77,7 +77,8 @@ int main(int argc, char** argv) {
     const Summary velmarStart = Summarize(velmarStarts), minimalStart = Summarize(minimalStarts);
     Print("start-up, velmar.exe", velmarStart, "us");
     Print("start-up, minimal dialog program", minimalStart, "us");
-    std::printf("%-40s %.2f\n", "start-up ratio (medians)", velmarStart.median / minimalStart.median);
+    std::printf("%-40s %.2f\n", "start-up ratio (medians)",
+                velmarStart.median / minimalStart.median);
 
     ProgramDriver velmar(VELMAR_EXE);
     velmar.Start();
