@@ -68,6 +68,13 @@ prepare_wine_prefix() {
     wineserver -w
 }
 
+# Tests run on an X server without a window manager. Wine waits two seconds for a window manager
+# to acknowledge every managed window that goes away; unmanaged windows need no acknowledgement.
+make_windows_unmanaged() {
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    wineserver -w
+}
+
 stop_wine() {
     wineserver -k 2>/dev/null || true
 }
