@@ -1,0 +1,121 @@
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+// Run inside a Wine desktop, where a minimised window stays on the screen as a caption bar:
+// starts velmar.exe, minimises its main window, and looks for the program's 16 x 16 icon among
+// the pixels of what is left on the screen. Writes "found" or the reason to RESULT_FILE, since a
+// program started in a Wine desktop cannot hand its exit code back.
+//   minimised_icon_probe VELMAR_EXE RESULT_FILE
+
+namespace {
+
+constexpr int kIconSize = 16;
+
+using Pixels = std::vector<COLORREF>;
+
+Pixels Capture(HDC source, int x, int y, int width, int height) {
+    HDC memory = ::CreateCompatibleDC(source);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(source, width, height);
+    HGDIOBJ old = ::SelectObject(memory, bitmap);
+    ::BitBlt(memory, 0, 0, width, height, source, x, y, SRCCOPY);
+    Pixels pixels;
+    for (int row = 0; row < height; ++row)
+        for (int column = 0; column < width; ++column)
+            pixels.push_back(::GetPixel(memory, column, row));
+    ::SelectObject(memory, old);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(memory);
+    return pixels;
+}
+
+Pixels ProgramIcon(const char* exe) {
+    HMODULE module = ::LoadLibraryExA(exe, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    auto icon = static_cast<HICON>(
+        ::LoadImageA(module, MAKEINTRESOURCEA(1000), IMAGE_ICON, kIconSize, kIconSize, 0));
+    HDC screen = ::GetDC(nullptr);
+    HDC memory = ::CreateCompatibleDC(screen);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, kIconSize, kIconSize);
+    HGDIOBJ old = ::SelectObject(memory, bitmap);
+    ::DrawIconEx(memory, 0, 0, icon, kIconSize, kIconSize, 0, nullptr, DI_NORMAL);
+    Pixels pixels = Capture(memory, 0, 0, kIconSize, kIconSize);
+    ::SelectObject(memory, old);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(memory);
+    ::ReleaseDC(nullptr, screen);
+    ::DestroyIcon(icon);
+    ::FreeLibrary(module);
+    return pixels;
+}
+
+bool Contains(const Pixels& area, int width, int height, const Pixels& icon) {
+    for (int y = 0; y + kIconSize <= height; ++y)
+        for (int x = 0; x + kIconSize <= width; ++x) {
+            bool same = true;
+            for (int i = 0; same && i < kIconSize * kIconSize; ++i)
+                same = area[(y + i / kIconSize) * width + x + i % kIconSize] == icon[i];
+            if (same) return true;
+        }
+    return false;
+}
+
+std::string Probe(const char* exe) {
+    // The stored version is the running one, so no About box comes first.
+    const DWORD version = 0x00010007;
+    HKEY key = nullptr;
+    if (::RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Software\\Tovera\\Velmar\\CurrentVersion", 0,
+                          nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) == ERROR_SUCCESS) {
+        ::RegSetValueExA(key, "Version", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&version),
+                         sizeof version);
+        ::RegCloseKey(key);
+    }
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    std::string commandLine = std::string("\"") + exe + "\"";
+    if (!::CreateProcessA(exe, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, &process))
+        return "velmar.exe did not start";
+    HWND main = nullptr;
+    for (int i = 0; i < 300 && !(main && ::IsWindowVisible(main)); ++i, ::Sleep(50))
+        main = ::FindWindowA("#32770", "Velmar");
+    std::string result = "no main window";
+    if (main) {
+        ::PostMessageA(main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        for (int i = 0; i < 100 && !::IsIconic(main); ++i) ::Sleep(50);
+        ::Sleep(500);
+        RECT rect;
+        ::GetWindowRect(main, &rect);
+        const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+        HDC screen = ::GetDC(nullptr);
+        const Pixels area = Capture(screen, rect.left, rect.top, width, height);
+        ::ReleaseDC(nullptr, screen);
+        if (!::IsIconic(main))
+            result = "the window did not minimise";
+        else if (width < kIconSize || height < kIconSize)
+            result = "the minimised window is too small to show an icon";
+        else
+            result = Contains(area, width, height, ProgramIcon(exe))
+                         ? "found"
+                         : "the program icon is not on the minimised window";
+        ::PostMessageA(main, WM_COMMAND, IDCANCEL, 0);
+    }
+    ::WaitForSingleObject(process.hProcess, 10000);
+    ::CloseHandle(process.hProcess);
+    ::CloseHandle(process.hThread);
+    return result;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) return 2;
+    const std::string result = Probe(argv[1]);
+    if (FILE* out = std::fopen(argv[2], "w")) {
+        std::fprintf(out, "%s\n", result.c_str());
+        std::fclose(out);
+    }
+    return result == "found" ? 0 : 1;
+}
