@@ -66,6 +66,16 @@ prepare_wine_prefix() {
     mkdir -p "$(dirname "$WINEPREFIX")"
     wineboot -i >/dev/null 2>&1 || true
     wineserver -w
+    install_caption_glyph_font
+}
+
+# Wine draws the caption buttons with glyphs of its Marlett font, but this Wine build does not
+# find the fonts it ships, so the buttons showed plain letters. It does read the prefix's Fonts.
+install_caption_glyph_font() {
+    local fonts="$WINEPREFIX/drive_c/windows/Fonts" marlett=/usr/share/wine/fonts/marlett.ttf
+    if [ -f "$marlett" ] && [ -d "$fonts" ] && [ ! -e "$fonts/marlett.ttf" ]; then
+        cp "$marlett" "$fonts/"
+    fi
 }
 
 # Tests run on an X server without a window manager. Wine waits two seconds for a window manager
