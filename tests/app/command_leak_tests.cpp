@@ -1,0 +1,179 @@
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <ostream>
+#include <string>
+
+#include "gdi_quota.h"
+#include "resource.h"
+#include "ui_test.h"
+#include "velmar_app.h"
+#include "velmar_dlg.h"
+
+namespace {
+
+// A lost handle per command shows within a few repetitions, since the headroom is an exact count;
+// the suite runs five hundred of each to stay quick, and VELMAR_COMMAND_REPETITIONS=10000 runs
+// the full count.
+int Repetitions() {
+    const char* text = std::getenv("VELMAR_COMMAND_REPETITIONS");
+    const int count = text ? std::atoi(text) : 0;
+    return count > 0 ? count : 500;
+}
+// First uses fill caches (icons, fonts, brushes of the system) that are meant to stay.
+constexpr int kWarmUp = 20;
+
+// The main window as the program opens it, but modeless, so the test can drive it.
+class MainWindow {
+public:
+    MainWindow() {
+        theApp.m_pMainWnd = &m_dlg;
+        m_created = m_dlg.Create(IDD_VELMAR_DIALOG);
+        if (m_created) m_dlg.ShowWindow(SW_SHOW);
+        PumpMessages();
+    }
+    ~MainWindow() {
+        m_dlg.DestroyWindow();
+        theApp.m_pMainWnd = nullptr;
+    }
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    bool Created() const { return m_created; }
+    HWND Handle() const { return m_dlg.m_hWnd; }
+    HWND Item(int id) const { return ::GetDlgItem(m_dlg.m_hWnd, id); }
+
+private:
+    CVelmarDlg m_dlg;
+    bool m_created = false;
+};
+
+// Answers every window that a command opens over the main window (About, Help, a message box) as
+// soon as it is made, so commands can be repeated thousands of times without a timer.
+class SecondaryWindowCloser {
+public:
+    explicit SecondaryWindowCloser(HWND mainWindow) {
+        s_mainWindow = mainWindow;
+        s_closed = 0;
+        m_hook = ::SetWindowsHookExA(WH_CBT, OnCbt, nullptr, ::GetCurrentThreadId());
+    }
+    ~SecondaryWindowCloser() {
+        if (m_hook) ::UnhookWindowsHookEx(m_hook);
+    }
+    SecondaryWindowCloser(const SecondaryWindowCloser&) = delete;
+    SecondaryWindowCloser& operator=(const SecondaryWindowCloser&) = delete;
+
+    bool Hooked() const { return m_hook != nullptr; }
+    static int Closed() { return s_closed; }
+
+private:
+    static LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam) {
+        HWND window = reinterpret_cast<HWND>(wParam);
+        const auto* created = reinterpret_cast<const CBT_CREATEWNDA*>(lParam);
+        // Posted while the window is being made, the answer waits in the queue for its modal loop.
+        if (code == HCBT_CREATEWND && !(created->lpcs->style & WS_CHILD) &&
+            window != s_mainWindow) {
+            ::PostMessageA(window, WM_COMMAND, IDOK, 0);
+            ++s_closed;
+        }
+        return ::CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    HHOOK m_hook = nullptr;
+    static inline HWND s_mainWindow = nullptr;
+    static inline int s_closed = 0;
+};
+
+struct Command {
+    const char* name;
+    std::function<void(const MainWindow&, int)> run;
+    bool opensWindow = false;  // each repetition opens one window, which the closer answers
+};
+
+void PrintTo(const Command& command, std::ostream* out) { *out << command.name; }
+
+void Click(const MainWindow& window, int id) { ::SendMessageA(window.Item(id), BM_CLICK, 0, 0); }
+
+void TypeHex(const MainWindow& window, int repetition) {
+    const char* codes[] = {"0xE20746", "cc0000", "1000000", ""};
+    ::SetFocus(window.Item(IDC_HEX));
+    ::SetWindowTextA(window.Item(IDC_HEX), codes[repetition % 4]);
+}
+
+// Every command a person can give the main window, each with a variation per repetition so the
+// code paths that differ (mode, colour, code out of range) all run.
+const Command kCommands[] = {
+    {"result box", [](const MainWindow& w, int i) { Click(w, IDC_RESULT_ROW1 + i % 8); }},
+    {"typed Hex text", TypeHex},
+    {"SRCCOPY", [](const MainWindow& w, int) { Click(w, IDC_SRCCOPY); }},
+    {"Blt 1 to 2", [](const MainWindow& w, int) { Click(w, IDC_BLT_1TO2); }},
+    {"Blt 2 to 1", [](const MainWindow& w, int) { Click(w, IDC_BLT_2TO1); }},
+    {"B&W 1", [](const MainWindow& w, int) { Click(w, IDC_MONO1); }},
+    {"B&W 2", [](const MainWindow& w, int) { Click(w, IDC_MONO2); }},
+    {"colour choice and Clear 1",
+     [](const MainWindow& w, int i) {
+         ::SendMessageA(w.Item(IDC_BK_COLOR1), CB_SETCURSEL, i % 16, 0);
+         Click(w, IDC_CLEAR1);
+     }},
+    {"Clear 2", [](const MainWindow& w, int) { Click(w, IDC_CLEAR2); }},
+    {"Defaults 1", [](const MainWindow& w, int) { Click(w, IDC_DEFAULTS1); }},
+    {"Defaults 2", [](const MainWindow& w, int) { Click(w, IDC_DEFAULTS2); }},
+    {"About", [](const MainWindow& w, int) { Click(w, ID_APP_ABOUT); }, true},
+    {"Help", [](const MainWindow& w, int) { Click(w, ID_HELP); }, true},
+};
+
+// Out-of-range and empty codes, each answered with a message box, run the failure paths too; the
+// field is made valid again before the next command's test.
+void ResetHex(const MainWindow& window) {
+    ::SetFocus(window.Item(IDC_RESULT_ROW1));
+    ::SetWindowTextA(window.Item(IDC_HEX), "0xCC0020");
+    PumpMessages();
+}
+
+class CommandLeaks : public ::testing::TestWithParam<Command> {};
+
+// GDI handle tables are bounded, so one handle lost per command would show in the headroom at
+// once, and soon as wrong pictures.
+TEST_P(CommandLeaks, RepeatedLeavesNoGdiHandleBehind) {
+    const Command& command = GetParam();
+    MainWindow window;
+    ASSERT_TRUE(window.Created());
+    SecondaryWindowCloser closer(window.Handle());
+    ASSERT_TRUE(closer.Hooked());
+
+    auto repeat = [&](int from, int count) {
+        for (int i = from; i < from + count; ++i) {
+            command.run(window, i);
+            PumpMessages();
+        }
+        ResetHex(window);
+    };
+    repeat(0, kWarmUp);
+    const size_t headroomBefore = GdiHeadroom();
+    const auto start = std::chrono::steady_clock::now();
+    const int repetitions = Repetitions();
+    repeat(kWarmUp, repetitions);
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+
+    EXPECT_EQ(GdiHeadroom(), headroomBefore);
+    if (command.opensWindow) {
+        EXPECT_EQ(closer.Closed(), kWarmUp + repetitions);
+    }
+    EXPECT_TRUE(::IsWindowVisible(window.Handle()));
+    std::printf("%s: %d repetitions in %.1f s\n", command.name, repetitions, seconds);
+}
+
+INSTANTIATE_TEST_SUITE_P(MainWindow, CommandLeaks, ::testing::ValuesIn(kCommands),
+                         [](const ::testing::TestParamInfo<Command>& info) {
+                             std::string name;
+                             for (const char* c = info.param.name; *c; ++c)
+                                 if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
+                             return name;
+                         });
+
+}  // namespace
