@@ -11,11 +11,8 @@ set(CMAKE_FIND_ROOT_PATH /usr/${VELMAR_MINGW_PREFIX})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-
-# Only system DLLs at run time: the compiler's own runtimes are linked in.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
-# A release program carries no symbol tables: a third of the size.
-set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")
+# Never the build machine's own packages (its Linux GoogleTest, say).
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # Tests and tools built here run under Wine, in a prefix kept inside the build tree.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-exec)

@@ -7,7 +7,7 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 
 required_packages=(
-    cmake make g++ googletest libgtest-dev
+    cmake ninja-build make g++ googletest libgtest-dev
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine64 fonts-wine xvfb xauth x11-apps imagemagick python3
 )
@@ -28,29 +28,35 @@ ensure_packages() {
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
+# Ninja where it is installed; a build folder made by another generator is configured afresh.
 build_preset() {
+    local dir="$repo/build/$1"
+    if command -v ninja >/dev/null 2>&1; then export CMAKE_GENERATOR=${CMAKE_GENERATOR:-Ninja}; fi
+    if [ -n "${CMAKE_GENERATOR:-}" ] && [ -f "$dir/CMakeCache.txt" ] &&
+        ! grep -qx "CMAKE_GENERATOR:INTERNAL=$CMAKE_GENERATOR" "$dir/CMakeCache.txt"; then
+        rm -rf "$dir/CMakeCache.txt" "$dir/CMakeFiles"
+    fi
+    export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
     cmake --preset "$1" >/dev/null
     cmake --build --preset "$1"
 }
 
+# Xvfb picks a free display itself and names it on a pipe once it is ready, so two runs on one
+# machine never race for a number.
 display_pid=
 start_private_display() {
-    local number
-    for number in $(seq 90 130); do
-        [ -e "/tmp/.X$number-lock" ] && continue
-        Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-        display_pid=$!
-        for _ in $(seq 50); do
-            [ -e "/tmp/.X11-unix/X$number" ] && break
-            sleep 0.1
-        done
-        if kill -0 "$display_pid" 2>/dev/null; then
-            export DISPLAY=":$number"
-            return 0
-        fi
-    done
-    echo "No free X display for Xvfb" >&2
-    return 1
+    local pipe number=
+    pipe=$(mktemp -u /tmp/velmar-display.XXXXXX)
+    mkfifo "$pipe"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$pipe" >/dev/null 2>&1 &
+    display_pid=$!
+    read -r -t 30 number <"$pipe" || true
+    rm -f "$pipe"
+    if [ -z "$number" ] || ! kill -0 "$display_pid" 2>/dev/null; then
+        echo "Xvfb did not start" >&2
+        return 1
+    fi
+    export DISPLAY=":$number"
 }
 
 stop_private_display() {
