@@ -19,6 +19,9 @@ struct ParsedRopCode {
 // "0x" and upper-case hex digits without leading zeros: 0x00CC0020 -> "0xCC0020", 0 -> "0x0".
 std::string FormatRopCode(std::uint32_t code);
 
+// All eight digits, as <wingdi.h> writes its codes: 0x00CC0020 -> "0x00CC0020".
+std::string FormatFullRopCode(std::uint32_t code);
+
 // An optional "x"/"0x" prefix, then what strtoul with base 16 reads from the rest.
 ParsedRopCode ParseRopCode(std::string_view text);
 

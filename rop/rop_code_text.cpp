@@ -2,39 +2,24 @@
 
 #include <cstdio>
 
+#include "rop_text_chars.h"
+
 namespace {
-
-bool IsHexDigit(char c) {
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
-
-unsigned HexDigitValue(char c) {
-    if (c >= '0' && c <= '9') return static_cast<unsigned>(c - '0');
-    if (c >= 'a' && c <= 'f') return static_cast<unsigned>(c - 'a' + 10);
-    return static_cast<unsigned>(c - 'A' + 10);
-}
-
-// The C locale's isspace, spelled out so the parse never depends on the process's locale.
-bool IsCSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-
-bool StartsWithHexPrefix(std::string_view text) {
-    return text.size() >= 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
-}
 
 // strtoul(text, nullptr, 16) on a 32-bit unsigned long, without needing a terminated buffer.
 std::uint32_t StrToULongBase16(std::string_view text) {
     std::size_t pos = 0;
-    while (pos < text.size() && IsCSpace(text[pos])) ++pos;
+    while (pos < text.size() && IsRopSpace(text[pos])) ++pos;
     bool negative = false;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) negative = text[pos++] == '-';
     // A "0x" counts as a prefix only when a hex digit follows; otherwise the "0" is the number.
-    if (StartsWithHexPrefix(text.substr(pos)) && pos + 2 < text.size() && IsHexDigit(text[pos + 2]))
+    if (HasRopHexPrefix(text.substr(pos)) && pos + 2 < text.size() && IsRopHexDigit(text[pos + 2]))
         pos += 2;
 
     std::uint64_t value = 0;
     bool overflow = false;
-    for (; pos < text.size() && IsHexDigit(text[pos]); ++pos) {
-        value = value * 16 + HexDigitValue(text[pos]);
+    for (; pos < text.size() && IsRopHexDigit(text[pos]); ++pos) {
+        value = value * 16 + static_cast<unsigned>(RopHexDigitValue(text[pos]));
         if (value > 0xFFFFFFFFu) overflow = true, value = 0xFFFFFFFFu;
     }
     if (overflow) return 0xFFFFFFFFu;
@@ -50,11 +35,17 @@ std::string FormatRopCode(std::uint32_t code) {
     return text;
 }
 
+std::string FormatFullRopCode(std::uint32_t code) {
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(code));
+    return text;
+}
+
 ParsedRopCode ParseRopCode(std::string_view text) {
     text = text.substr(0, kRopCodeTextLimit);
     if (!text.empty() && (text[0] == 'x' || text[0] == 'X'))
         text.remove_prefix(1);
-    else if (StartsWithHexPrefix(text))
+    else if (HasRopHexPrefix(text))
         text.remove_prefix(2);
     const std::uint32_t value = StrToULongBase16(text);
     return {value, value != 0xFFFFFFFFu};

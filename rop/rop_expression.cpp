@@ -2,17 +2,20 @@
 
 #include <cstdint>
 
+#include "rop_names.h"
 #include "rop_operands.h"
+#include "rop_text_chars.h"
 
 namespace {
 
-bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-bool IsLetterOrDigit(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
-}
 bool IsBinaryOperator(char c) { return c == '&' || c == '^' || c == '|'; }
+bool IsOperandChar(char c) { return std::string_view("PSD01").find(c) != std::string_view::npos; }
 
-std::string Position(std::size_t offset) { return "position " + std::to_string(offset + 1); }
+bool IsOperandCharsOnly(std::string_view word) {
+    for (const char c : word)
+        if (!IsOperandChar(c)) return false;
+    return true;
+}
 
 class ExpressionParser {
 public:
@@ -20,13 +23,13 @@ public:
 
     RopParseResult Parse() {
         SkipSpace();
-        if (AtEnd()) return RopParseResult::Failure(0, "the expression is empty");
+        if (AtEnd()) return RopParseResult::Failure(0, m_text.size(), "the expression is empty");
         std::uint8_t value = 0;
         if (!ParseOr(value)) return m_failure;
         if (!AtEnd()) {
             if (Peek() == ')')
                 return RopParseResult::Failure(
-                    m_pos, "')' at " + Position(m_pos) + " has no matching '('");
+                    m_pos, 1, "')' at " + RopTextPosition(m_pos) + " has no matching '('");
             return OperatorExpected();
         }
         return RopParseResult::Success(value);
@@ -36,21 +39,26 @@ private:
     bool AtEnd() const { return m_pos >= m_text.size(); }
     char Peek() const { return m_text[m_pos]; }
     void SkipSpace() {
-        while (!AtEnd() && IsSpace(Peek())) ++m_pos;
+        while (!AtEnd() && IsRopSpace(Peek())) ++m_pos;
     }
 
-    bool Fail(std::size_t offset, std::string message) {
-        m_failure = RopParseResult::Failure(offset, std::move(message));
+    bool Fail(std::size_t offset, std::size_t length, std::string message) {
+        m_failure = RopParseResult::Failure(offset, length, std::move(message));
         return false;
     }
 
+    // The operator or parenthesis just read: what lacks its operand when the text ends.
+    void Consume() { m_lastSymbol = m_pos++; }
+
     RopParseResult OperatorExpected() {
         const char c = Peek();
-        if (IsLetterOrDigit(c) || c == '(' || c == '~' || c == '!')
-            Fail(m_pos, "an operator is missing before " + DescribeRopTextChar(c) + " at " +
-                            Position(m_pos));
+        if (IsRopWordChar(c) || c == '(' || c == '~' || c == '!')
+            Fail(m_pos, 1,
+                 "an operator is missing before " + DescribeRopTextChar(c) + " at " +
+                     RopTextPosition(m_pos));
         else
-            Fail(m_pos, "unexpected " + DescribeRopTextChar(c) + " at " + Position(m_pos));
+            Fail(m_pos, 1,
+                 "unexpected " + DescribeRopTextChar(c) + " at " + RopTextPosition(m_pos));
         return m_failure;
     }
 
@@ -58,7 +66,7 @@ private:
     bool ParseOr(std::uint8_t& value) {
         if (!ParseXor(value)) return false;
         while (!AtEnd() && Peek() == '|') {
-            ++m_pos;
+            Consume();
             std::uint8_t right = 0;
             if (!ParseXor(right)) return false;
             value |= right;
@@ -69,7 +77,7 @@ private:
     bool ParseXor(std::uint8_t& value) {
         if (!ParseAnd(value)) return false;
         while (!AtEnd() && Peek() == '^') {
-            ++m_pos;
+            Consume();
             std::uint8_t right = 0;
             if (!ParseAnd(right)) return false;
             value ^= right;
@@ -80,7 +88,7 @@ private:
     bool ParseAnd(std::uint8_t& value) {
         if (!ParseUnary(value)) return false;
         while (!AtEnd() && Peek() == '&') {
-            ++m_pos;
+            Consume();
             std::uint8_t right = 0;
             if (!ParseUnary(right)) return false;
             value &= right;
@@ -94,7 +102,7 @@ private:
         SkipSpace();
         while (!AtEnd() && (Peek() == '~' || Peek() == '!')) {
             negate = !negate;
-            ++m_pos;
+            Consume();
             SkipSpace();
         }
         if (!ParsePrimary(value)) return false;
@@ -105,10 +113,14 @@ private:
 
     bool ParsePrimary(std::uint8_t& value) {
         if (AtEnd())
-            return Fail(m_pos, "the expression ends at " + Position(m_pos) +
-                                   " where an operand is expected");
+            return Fail(m_lastSymbol, 1,
+                        "the expression ends at " + RopTextPosition(m_pos) +
+                            " where an operand is expected");
         const std::size_t start = m_pos;
         const char c = Peek();
+        // A word of operands only ("PS") is an operand and a missing operator; any other word is
+        // one unknown thing, named as a whole.
+        if (IsRopWordChar(c) && !IsOperandCharsOnly(WordAt(start))) return FailOnWord(start);
         switch (c) {
             case 'P':
                 value = kRopPattern;
@@ -128,14 +140,13 @@ private:
             case '(':
                 return ParseParenthesized(value);
             default:
-                if (IsLetterOrDigit(c))
-                    return Fail(start, "unknown operand " + DescribeRopTextChar(c) + " at " +
-                                           Position(start) + " (operands are P, S, D, 0, 1)");
                 if (c == ')' || IsBinaryOperator(c))
-                    return Fail(start, DescribeRopTextChar(c) + " at " + Position(start) +
-                                           " comes where an operand is expected");
-                return Fail(start,
-                            "unexpected " + DescribeRopTextChar(c) + " at " + Position(start));
+                    return Fail(start, 1,
+                                DescribeRopTextChar(c) + " at " + RopTextPosition(start) +
+                                    " comes where an operand is expected");
+                return Fail(
+                    start, 1,
+                    "unexpected " + DescribeRopTextChar(c) + " at " + RopTextPosition(start));
         }
         ++m_pos;
         return true;
@@ -144,14 +155,15 @@ private:
     bool ParseParenthesized(std::uint8_t& value) {
         const std::size_t open = m_pos;
         if (m_depth == kRopExpressionMaxNesting)
-            return Fail(open, "parentheses are nested more than " +
-                                  std::to_string(kRopExpressionMaxNesting) + " deep at " +
-                                  Position(open));
-        ++m_pos;
+            return Fail(open, 1,
+                        "parentheses are nested more than " +
+                            std::to_string(kRopExpressionMaxNesting) + " deep at " +
+                            RopTextPosition(open));
+        Consume();
         ++m_depth;
         if (!ParseOr(value)) return false;
         --m_depth;
-        if (AtEnd()) return Fail(open, "'(' at " + Position(open) + " is never closed");
+        if (AtEnd()) return Fail(open, 1, "'(' at " + RopTextPosition(open) + " is never closed");
         if (Peek() != ')') {
             OperatorExpected();
             return false;
@@ -160,8 +172,24 @@ private:
         return true;
     }
 
+    std::string_view WordAt(std::size_t start) const {
+        std::size_t end = start;
+        while (end < m_text.size() && IsRopWordChar(m_text[end])) ++end;
+        return m_text.substr(start, end - start);
+    }
+
+    bool FailOnWord(std::size_t start) {
+        const std::string_view word = WordAt(start);
+        const std::string where = QuoteRopText(word) + " at " + RopTextPosition(start);
+        if (RopIndexOfName(word))
+            return Fail(start, word.size(), where + " is a GDI name; an expression has no names");
+        return Fail(start, word.size(),
+                    "unknown operand " + where + " (operands are P, S, D, 0, 1)");
+    }
+
     std::string_view m_text;
     std::size_t m_pos = 0;
+    std::size_t m_lastSymbol = 0;
     std::size_t m_depth = 0;
     RopParseResult m_failure;
 };

@@ -2,40 +2,28 @@
 
 #include <cstdio>
 
+#include "rop_hex_number.h"
+#include "rop_text_chars.h"
 #include "rop_truth_table.h"
-
-namespace {
-
-bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-
-std::string Position(std::size_t offset) { return "position " + std::to_string(offset + 1); }
-
-int HexDigitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
-}  // namespace
 
 RopParseResult ParseRopRows(std::string_view text) {
     RopTruthTable::Results results{};
     int rows = 0;
     for (std::size_t pos = 0; pos < text.size(); ++pos) {
         const char c = text[pos];
-        if (IsSpace(c)) continue;
+        if (IsRopSpace(c)) continue;
         if (c != '0' && c != '1')
-            return RopParseResult::Failure(
-                pos,
-                "row results are 0 or 1, not " + DescribeRopTextChar(c) + " at " + Position(pos));
+            return RopParseResult::Failure(pos, 1,
+                                           "row results are 0 or 1, not " + DescribeRopTextChar(c) +
+                                               " at " + RopTextPosition(pos));
         if (rows == 8)
             return RopParseResult::Failure(
-                pos, "there are 8 rows, but a ninth result follows at " + Position(pos));
+                pos, 1, "there are 8 rows, but a ninth result follows at " + RopTextPosition(pos));
         results[rows++] = c == '1';
     }
+    // Too few results: the whole column is what falls short.
     if (rows < 8)
-        return RopParseResult::Failure(text.size(),
+        return RopParseResult::Failure(0, text.size(),
                                        "there are 8 rows, but only " + std::to_string(rows) +
                                            (rows == 1 ? " result is" : " results are") + " given");
     return RopParseResult::Success(RopTruthTable::IndexFromResults(results));
@@ -48,22 +36,11 @@ std::string FormatRopRows(std::uint8_t index) {
 }
 
 RopParseResult ParseRopIndex(std::string_view text) {
-    std::size_t pos = 0;
-    if (text.size() >= 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) pos = 2;
-    if (pos == text.size())
-        return RopParseResult::Failure(pos, "the index has no hexadecimal digits");
-    unsigned value = 0;
-    for (; pos < text.size(); ++pos) {
-        const int digit = HexDigitValue(text[pos]);
-        if (digit < 0)
-            return RopParseResult::Failure(pos, DescribeRopTextChar(text[pos]) + " at " +
-                                                    Position(pos) + " is not a hexadecimal digit");
-        value = value * 16 + static_cast<unsigned>(digit);
-        if (value > 0xFF)
-            return RopParseResult::Failure(pos, "the index is larger than FF at " + Position(pos) +
-                                                    " (an operation index is one byte, 00 to FF)");
-    }
-    return RopParseResult::Success(static_cast<std::uint8_t>(value));
+    constexpr RopHexNumberRules kIndexRules = {"index", 0xFF, "FF",
+                                               "an operation index is one byte, 00 to FF"};
+    const ParsedRopHexNumber parsed = ParseRopHexNumber(text, kIndexRules);
+    if (!parsed.status.ok) return parsed.status;
+    return RopParseResult::Success(static_cast<std::uint8_t>(parsed.value));
 }
 
 std::string FormatRopIndex(std::uint8_t index) {

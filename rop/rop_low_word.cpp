@@ -1,6 +1,7 @@
 #include "rop_low_word.h"
 
 #include <array>
+#include <cstdio>
 #include <string_view>
 
 #include "rop_truth_table.h"
@@ -80,4 +81,10 @@ std::string PublishedRopRpn(std::uint8_t index) {
 
 bool HasPublishedLowWord(std::uint32_t code) {
     return RopLowWord(kRopCodeTable[RopTruthTable::IndexOfCode(code)]) == RopLowWord(code);
+}
+
+std::string FormatRopLowWord(std::uint16_t lowWord) {
+    char text[8];
+    std::snprintf(text, sizeof text, "0x%04X", static_cast<unsigned>(lowWord));
+    return text;
 }

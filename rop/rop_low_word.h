@@ -18,5 +18,8 @@ std::optional<std::string> DecodeRopLowWord(std::uint16_t lowWord);
 // operations written as the constants 0 and 1.
 std::string PublishedRopRpn(std::uint8_t index);
 
+// "0x%04X": 0x0746.
+std::string FormatRopLowWord(std::uint16_t lowWord);
+
 // Whether a code's low word is the one the published table gives its index.
 bool HasPublishedLowWord(std::uint32_t code);

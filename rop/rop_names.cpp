@@ -2,6 +2,9 @@
 
 #include <array>
 
+#include "rop_pen_mix.h"
+#include "rop_text_chars.h"
+
 namespace {
 
 struct NamedRop {
@@ -33,4 +36,11 @@ std::string_view GdiRopName(std::uint8_t index) {
     for (const NamedRop& rop : kNamedRops)
         if (rop.index == index) return rop.name;
     return {};
+}
+
+std::optional<std::uint8_t> RopIndexOfName(std::string_view name) {
+    for (const NamedRop& rop : kNamedRops)
+        if (EqualsIgnoringRopCase(name, rop.name)) return rop.index;
+    if (const std::optional<int> mix = RopPenMixOfName(name)) return RopPenMixTwin(*mix);
+    return std::nullopt;
 }

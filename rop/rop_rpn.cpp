@@ -3,12 +3,9 @@
 #include <vector>
 
 #include "rop_operands.h"
+#include "rop_text_chars.h"
 
 namespace {
-
-bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-
-std::string Position(std::size_t offset) { return "position " + std::to_string(offset + 1); }
 
 struct StackEntry {
     std::uint8_t value;
@@ -22,7 +19,7 @@ RopParseResult EvaluateRopRpn(std::string_view text) {
     std::vector<StackEntry> stack;
     for (std::size_t pos = 0; pos < text.size(); ++pos) {
         const char c = text[pos];
-        if (IsSpace(c)) continue;
+        if (IsRopSpace(c)) continue;
         switch (c) {
             case 'P':
                 stack.push_back({kRopPattern, pos});
@@ -42,7 +39,7 @@ RopParseResult EvaluateRopRpn(std::string_view text) {
             case 'n':
                 if (stack.empty())
                     return RopParseResult::Failure(
-                        pos, "'n' at " + Position(pos) + " has no operand to negate");
+                        pos, 1, "'n' at " + RopTextPosition(pos) + " has no operand to negate");
                 stack.back().value = static_cast<std::uint8_t>(~stack.back().value);
                 continue;
             case 'a':
@@ -50,9 +47,10 @@ RopParseResult EvaluateRopRpn(std::string_view text) {
             case 'x': {
                 if (stack.size() < 2)
                     return RopParseResult::Failure(
-                        pos, "'" + std::string(1, c) + "' at " + Position(pos) +
-                                 " needs two operands, but " +
-                                 (stack.empty() ? "none is" : "only one is") + " there");
+                        pos, 1,
+                        "'" + std::string(1, c) + "' at " + RopTextPosition(pos) +
+                            " needs two operands, but " +
+                            (stack.empty() ? "none is" : "only one is") + " there");
                 const StackEntry right = stack.back();
                 stack.pop_back();
                 StackEntry& left = stack.back();
@@ -63,17 +61,19 @@ RopParseResult EvaluateRopRpn(std::string_view text) {
             }
             default:
                 return RopParseResult::Failure(
-                    pos, "unknown symbol " + DescribeRopTextChar(c) + " at " + Position(pos) +
-                             " (operands P, S, D, 0, 1; operators a, o, x, n)");
+                    pos, 1,
+                    "unknown symbol " + DescribeRopTextChar(c) + " at " + RopTextPosition(pos) +
+                        " (operands P, S, D, 0, 1; operators a, o, x, n)");
         }
     }
-    if (stack.empty()) return RopParseResult::Failure(text.size(), "the RPN is empty");
+    if (stack.empty()) return RopParseResult::Failure(0, text.size(), "the RPN is empty");
     if (stack.size() > 1) {
         const std::size_t unused = stack[stack.size() - 2].start;
         return RopParseResult::Failure(
-            unused, std::to_string(stack.size()) +
-                        " values are left at the end of the RPN: the one starting at " +
-                        Position(unused) + " is never combined (an operator is missing)");
+            unused, 1,
+            std::to_string(stack.size()) +
+                " values are left at the end of the RPN: the one starting at " +
+                RopTextPosition(unused) + " is never combined (an operator is missing)");
     }
     return RopParseResult::Success(stack.back().value);
 }

@@ -119,6 +119,11 @@ TEST(VelmarRopErrors, BadOperationsGetOneLineAndStatusOne) {
         {{""}, "RPN: the RPN is empty"},
         {{"--rows", "0101"}, "rows: there are 8 rows, but only 4 results are given"},
         {{"--index", "1G"}, "index: 'G' at position 2 is not a hexadecimal digit"},
+        {{"--expr", "srcpaint"},
+         "expression: 'srcpaint' at position 1 is a GDI name; an expression has no names"},
+        {{"SRCCPY"},
+         "name: unknown name 'SRCCPY' at position 1 (GDI names such as SRCCOPY or R2_XORPEN, any "
+         "letter case)"},
     };
     for (const auto& c : cases) {
         const VelmarRopRun run = Invoke(c.args);
@@ -168,4 +173,13 @@ TEST(VelmarRopTable, ListsAll256OperationsInTextAndJson) {
         EXPECT_EQ(json.compare(line, std::string(start).size(), start), 0) << index;
     }
     EXPECT_EQ(json.substr(line), "]\n");
+}
+
+TEST(VelmarRopInput, GdiNamesInAnyCaseAreOperations) {
+    for (const char* name : {"SRCCOPY", "srccopy", "SrcCopy"}) {
+        const std::string json = Invoke({"--json", name}).out;
+        EXPECT_EQ(JsonField(json, "read_as"), "name") << name;
+        EXPECT_EQ(JsonField(json, "index"), "0xCC") << name;
+    }
+    EXPECT_EQ(JsonField(Invoke({"--json", "r2_xorpen"}).out, "code"), "0x005A0049");
 }

@@ -9,15 +9,15 @@ namespace {
 
 struct InputFlag {
     std::string_view name;
-    InputKind kind;
+    RopInputKind kind;
 };
 
 constexpr std::array<InputFlag, 5> kInputFlags = {{
-    {"--rows", InputKind::Rows},
-    {"--index", InputKind::Index},
-    {"--rpn", InputKind::Rpn},
-    {"--expr", InputKind::Expression},
-    {"--code", InputKind::Code},
+    {"--rows", RopInputKind::Rows},
+    {"--index", RopInputKind::Index},
+    {"--rpn", RopInputKind::Rpn},
+    {"--expr", RopInputKind::Expression},
+    {"--code", RopInputKind::Code},
 }};
 
 ParsedCommandLine UsageError(std::string message) {
@@ -49,7 +49,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
     std::optional<std::string> input;
     std::string inputSource;  // how the input arrived, to name both in a "two inputs" message
 
-    const auto takeInput = [&](InputKind kind, const std::string& text,
+    const auto takeInput = [&](RopInputKind kind, const std::string& text,
                                const std::string& source) -> bool {
         if (input) return false;
         command.kind = kind;
@@ -62,7 +62,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (optionsEnded || arg.empty() || arg[0] != '-') {
-            if (!takeInput(InputKind::Auto, arg, "the argument " + QuoteArgument(arg)))
+            if (!takeInput(RopInputKind::Auto, arg, "the argument " + QuoteArgument(arg)))
                 return UsageError("only one operation can be given, but there is " + inputSource +
                                   " and the argument " + QuoteArgument(arg));
             continue;

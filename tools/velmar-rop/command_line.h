@@ -4,14 +4,13 @@
 #include <string>
 #include <vector>
 
-// How the one input argument is to be read; Auto applies the no-flag rules (see operation_input.h).
-enum class InputKind { Auto, Rows, Index, Rpn, Expression, Code };
+#include "rop_reader.h"
 
 struct CommandLine {
     enum class Action { Help, Table, Query };
     Action action = Action::Query;
     bool json = false;
-    InputKind kind = InputKind::Auto;
+    RopInputKind kind = RopInputKind::Auto;  // Auto: the no-flag rules
     std::string input;
 };
 

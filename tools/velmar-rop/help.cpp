@@ -24,8 +24,11 @@ Inputs:
   --code C   a whole ROP code, read as the window's Hex field reads it (0 to ffffff)
 
 Without a flag, text of hexadecimal digits only (after an optional 0x or x) is a
-code; other text with an operator symbol or a parenthesis is an expression; the
-rest is RPN. So "D" is the code 0xD, and "--rpn D" the destination.
+code; a GDI name in any letter case (SRCCOPY, srcpaint, R2_XORPEN) is a name; other
+text with an operator symbol or a parenthesis is an expression; a word of mostly
+other letters than the RPN symbols is an unknown name; the rest is RPN. So "D" is
+the code 0xD, and "--rpn D" the destination. An R2_ name stands for the ternary
+operation with the same result (R2_XORPEN is PATINVERT).
 
 Output: the index, the full code and the window's form of it, the published RPN,
 the GDI name if there is one, a shortest C expression and the truth table.
@@ -41,6 +44,7 @@ Examples:
   velmar-rop DSPDxax                    the same, from the published RPN
   velmar-rop --index 88                 SRCAND
   velmar-rop 0x00CC0020                 SRCCOPY, from its code
+  velmar-rop srcpaint                   a GDI name
   velmar-rop --json --expr "S & D"      machine-readable
   velmar-rop --table --json > rops.json all 256
 )help";

@@ -1,7 +1,5 @@
 #include "operation_facts.h"
 
-#include <cstdio>
-
 #include "rop_code.h"
 #include "rop_index_text.h"
 #include "rop_low_word.h"
@@ -19,26 +17,15 @@ LowWordWarning MakeWarning(std::uint8_t index, std::uint32_t givenCode) {
     warning.publishedLowWord = RopLowWord(kRopCodeTable[index]);
     warning.givenRpn = DecodeRopLowWord(warning.givenLowWord);
     if (warning.givenRpn) warning.givenRpnIndex = EvaluateRopRpn(*warning.givenRpn).index;
-    warning.message = "low word " + FormatLowWord(warning.givenLowWord) + " of code " +
+    warning.message = "low word " + FormatRopLowWord(warning.givenLowWord) + " of code " +
                       FormatFullRopCode(givenCode) + " is not " +
-                      FormatLowWord(warning.publishedLowWord) + ", the published one for index " +
-                      FormatRopIndex(index) + "; GDI decides by the index alone";
+                      FormatRopLowWord(warning.publishedLowWord) +
+                      ", the published one for index " + FormatRopIndex(index) +
+                      "; GDI decides by the index alone";
     return warning;
 }
 
 }  // namespace
-
-std::string FormatFullRopCode(std::uint32_t code) {
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(code));
-    return text;
-}
-
-std::string FormatLowWord(std::uint16_t lowWord) {
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%04X", static_cast<unsigned>(lowWord));
-    return text;
-}
 
 OperationFacts CollectOperationFacts(std::uint8_t index, std::optional<std::uint32_t> givenCode) {
     OperationFacts facts;

@@ -34,7 +34,3 @@ struct OperationFacts {
 // givenCode: the code the user typed, checked against the published low word.
 OperationFacts CollectOperationFacts(std::uint8_t index,
                                      std::optional<std::uint32_t> givenCode = std::nullopt);
-
-// "0x%08X" and "0x%04X".
-std::string FormatFullRopCode(std::uint32_t code);
-std::string FormatLowWord(std::uint16_t lowWord);

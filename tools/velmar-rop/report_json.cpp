@@ -1,32 +1,13 @@
-#include "report.h"
-
 #include <cstdio>
 
+#include "json_text.h"
+#include "report.h"
+#include "rop_code.h"
 #include "rop_index_text.h"
+#include "rop_low_word.h"
 #include "rop_truth_table.h"
 
 namespace {
-
-std::string Quoted(std::string_view text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04X", static_cast<unsigned>(c));
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    return out + '"';
-}
-
-std::string Field(std::string_view name, const std::string& json) {
-    return Quoted(name) + ":" + json;
-}
 
 std::string TruthTable(std::uint8_t index) {
     std::string out = "[";
@@ -45,32 +26,42 @@ std::string TruthTable(std::uint8_t index) {
 
 // The fields every operation has, in the order the text report lists them.
 std::string OperationFields(const OperationFacts& facts) {
-    return Field("index", Quoted(facts.indexText)) + "," + Field("code", Quoted(facts.codeText)) +
-           "," + Field("window_code", Quoted(facts.windowCode)) + "," +
-           Field("rpn", Quoted(facts.rpn)) + "," +
-           Field("gdi_name", facts.gdiName.empty() ? "null" : Quoted(facts.gdiName)) + "," +
-           Field("expression", Quoted(facts.expression)) + "," +
-           Field("operators", std::to_string(facts.operators)) + "," +
-           Field("rows", Quoted(facts.rows)) + "," + Field("truth_table", TruthTable(facts.index));
+    return JsonField("index", JsonString(facts.indexText)) + "," +
+           JsonField("code", JsonString(facts.codeText)) + "," +
+           JsonField("window_code", JsonString(facts.windowCode)) + "," +
+           JsonField("rpn", JsonString(facts.rpn)) + "," +
+           JsonField("gdi_name", facts.gdiName.empty() ? "null" : JsonString(facts.gdiName)) + "," +
+           JsonField("expression", JsonString(facts.expression)) + "," +
+           JsonField("operators", std::to_string(facts.operators)) + "," +
+           JsonField("rows", JsonString(facts.rows)) + "," +
+           JsonField("truth_table", TruthTable(facts.index));
 }
 
 std::string Warning(const LowWordWarning& warning) {
-    return "{" + Field("message", Quoted(warning.message)) + "," +
-           Field("given_code", Quoted(FormatFullRopCode(warning.givenCode))) + "," +
-           Field("given_low_word", Quoted(FormatLowWord(warning.givenLowWord))) + "," +
-           Field("published_low_word", Quoted(FormatLowWord(warning.publishedLowWord))) + "," +
-           Field("given_low_word_rpn", warning.givenRpn ? Quoted(*warning.givenRpn) : "null") +
+    return "{" + JsonField("message", JsonString(warning.message)) + "," +
+           JsonField("given_code", JsonString(FormatFullRopCode(warning.givenCode))) + "," +
+           JsonField("given_low_word", JsonString(FormatRopLowWord(warning.givenLowWord))) + "," +
+           JsonField("published_low_word", JsonString(FormatRopLowWord(warning.publishedLowWord))) +
            "," +
-           Field("given_low_word_index",
-                 warning.givenRpn ? Quoted(FormatRopIndex(warning.givenRpnIndex)) : "null") +
+           JsonField("given_low_word_rpn",
+                     warning.givenRpn ? JsonString(*warning.givenRpn) : "null") +
+           "," +
+           JsonField("given_low_word_index", warning.givenRpn
+                                                 ? JsonString(FormatRopIndex(warning.givenRpnIndex))
+                                                 : "null") +
            "}";
 }
 
 }  // namespace
 
-std::string FormatOperationJson(const OperationFacts& facts, InputKind readAs) {
-    return "{" + Field("read_as", Quoted(InputKindName(readAs))) + "," + OperationFields(facts) +
-           "," + Field("warning", facts.warning ? Warning(*facts.warning) : "null") + "}\n";
+std::string OperationJsonObject(const OperationFacts& facts, std::optional<RopInputKind> readAs) {
+    return "{" + JsonField("read_as", readAs ? JsonString(RopInputKindName(*readAs)) : "null") +
+           "," + OperationFields(facts) + "," +
+           JsonField("warning", facts.warning ? Warning(*facts.warning) : "null") + "}";
+}
+
+std::string FormatOperationJson(const OperationFacts& facts, RopInputKind readAs) {
+    return OperationJsonObject(facts, readAs) + "\n";
 }
 
 std::string FormatTableJson() {

@@ -1,49 +1,35 @@
-#include "report.h"
-
 #include <cstdio>
 
+#include "report.h"
+#include "report_lines.h"
 #include "rop_index_text.h"
+#include "rop_low_word.h"
 #include "rop_truth_table.h"
 
-namespace {
-
-void AddLine(std::string& out, const char* label, const std::string& value) {
-    char padded[32];
-    std::snprintf(padded, sizeof padded, "%-15s", label);
-    out += padded;
-    out += value;
-    out += '\n';
-}
-
-std::string Padded(const std::string& text, std::size_t width) {
-    return text.size() >= width ? text + ' ' : text + std::string(width - text.size(), ' ');
-}
-
-std::string OperatorCount(int operators) {
-    return std::to_string(operators) + (operators == 1 ? " operator" : " operators");
-}
-
-}  // namespace
-
-std::string FormatOperationText(const OperationFacts& facts, InputKind readAs) {
-    std::string out;
-    AddLine(out, "Read as", std::string(InputKindName(readAs)));
-    AddLine(out, "Index", facts.indexText);
-    AddLine(out, "Code", facts.codeText);
-    AddLine(out, "Window form", facts.windowCode);
-    AddLine(out, "Published RPN", facts.rpn);
-    AddLine(out, "GDI name", facts.gdiName.empty() ? "(none)" : std::string(facts.gdiName));
-    AddLine(out, "Shortest", facts.expression + "  (" + OperatorCount(facts.operators) + ")");
-    AddLine(out, "Rows", facts.rows);
+void AddOperationLines(std::string& out, const OperationFacts& facts,
+                       std::optional<RopInputKind> readAs) {
+    if (readAs) AddReportLine(out, "Read as", std::string(RopInputKindName(*readAs)));
+    AddReportLine(out, "Index", facts.indexText);
+    AddReportLine(out, "Code", facts.codeText);
+    AddReportLine(out, "Window form", facts.windowCode);
+    AddReportLine(out, "Published RPN", facts.rpn);
+    AddReportLine(out, "GDI name", facts.gdiName.empty() ? "(none)" : std::string(facts.gdiName));
+    AddReportLine(out, "Shortest", facts.expression + "  (" + OperatorCount(facts.operators) + ")");
+    AddReportLine(out, "Rows", facts.rows);
     if (facts.warning) {
         const LowWordWarning& warning = *facts.warning;
-        AddLine(out, "Warning", warning.message);
-        AddLine(out, "Low word",
-                FormatLowWord(warning.givenLowWord) +
-                    (warning.givenRpn ? " encodes " + *warning.givenRpn + " (index " +
-                                            FormatRopIndex(warning.givenRpnIndex) + ")"
-                                      : " encodes no RPN"));
+        AddReportLine(out, "Warning", warning.message);
+        AddReportLine(out, "Low word",
+                      FormatRopLowWord(warning.givenLowWord) +
+                          (warning.givenRpn ? " encodes " + *warning.givenRpn + " (index " +
+                                                  FormatRopIndex(warning.givenRpnIndex) + ")"
+                                            : " encodes no RPN"));
     }
+}
+
+std::string FormatOperationText(const OperationFacts& facts, RopInputKind readAs) {
+    std::string out;
+    AddOperationLines(out, facts, readAs);
     out += "\nRow  P  S  D  Result\n";
     const RopTruthTable::Results results = RopTruthTable::ResultsFromIndex(facts.index);
     for (int row = 1; row <= 8; ++row) {
@@ -61,10 +47,10 @@ std::string FormatTableText() {
     std::string out = "Index  Code        Rows      RPN          GDI name     Ops  Shortest\n";
     for (int index = 0; index < 256; ++index) {
         const OperationFacts facts = CollectOperationFacts(static_cast<std::uint8_t>(index));
-        out += Padded(facts.indexText, 7) + Padded(facts.codeText, 12) + Padded(facts.rows, 10) +
-               Padded(facts.rpn, 13) +
-               Padded(facts.gdiName.empty() ? "-" : std::string(facts.gdiName), 13) +
-               Padded(std::to_string(facts.operators), 5) + facts.expression + '\n';
+        out += PaddedColumn(facts.indexText, 7) + PaddedColumn(facts.codeText, 12) +
+               PaddedColumn(facts.rows, 10) + PaddedColumn(facts.rpn, 13) +
+               PaddedColumn(facts.gdiName.empty() ? "-" : std::string(facts.gdiName), 13) +
+               PaddedColumn(std::to_string(facts.operators), 5) + facts.expression + '\n';
     }
     return out;
 }

@@ -3,8 +3,8 @@
 #include "command_line.h"
 #include "help.h"
 #include "operation_facts.h"
-#include "operation_input.h"
 #include "report.h"
+#include "rop_reader.h"
 
 VelmarRopRun RunVelmarRop(const std::vector<std::string>& args) {
     VelmarRopRun run;
@@ -26,13 +26,14 @@ VelmarRopRun RunVelmarRop(const std::vector<std::string>& args) {
             break;
     }
 
-    const OperationInput input = ReadOperation(command.kind, command.input);
-    if (!input.ok) {
+    const RopReading input = ReadRopOperation(command.kind, command.input);
+    if (!input.result.ok) {
         run.status = 1;
-        run.err = "velmar-rop: " + input.error + "\n";
+        run.err = "velmar-rop: " + std::string(RopInputKindName(input.kind)) + ": " +
+                  input.result.error + "\n";
         return run;
     }
-    const OperationFacts facts = CollectOperationFacts(input.index, input.givenCode);
+    const OperationFacts facts = CollectOperationFacts(input.result.index, input.givenCode);
     run.out = command.json ? FormatOperationJson(facts, input.kind)
                            : FormatOperationText(facts, input.kind);
     return run;

@@ -1,0 +1,23 @@
+#include "rop_text_chars.h"
+
+#include "rop_parse_result.h"
+
+std::string RopTextPosition(std::size_t offset) { return "position " + std::to_string(offset + 1); }
+
+std::string QuoteRopText(std::string_view text) {
+    constexpr std::size_t kShown = 32;
+    std::string quoted = "'";
+    for (std::size_t i = 0; i < text.size() && i < kShown; ++i) {
+        const char c = text[i];
+        quoted += c >= 0x20 && c < 0x7F ? std::string(1, c) : DescribeRopTextChar(c);
+    }
+    return quoted + (text.size() > kShown ? "'..." : "'");
+}
+
+TrimmedRopText TrimRopSpace(std::string_view text) {
+    std::size_t first = 0;
+    while (first < text.size() && IsRopSpace(text[first])) ++first;
+    std::size_t end = text.size();
+    while (end > first && IsRopSpace(text[end - 1])) --end;
+    return {text.substr(first, end - first), first};
+}
