@@ -124,6 +124,17 @@ TEST(VelmarRopErrors, BadOperationsGetOneLineAndStatusOne) {
         {{"SRCCPY"},
          "name: unknown name 'SRCCPY' at position 1 (GDI names such as SRCCOPY or R2_XORPEN, any "
          "letter case)"},
+        {{"--rop2", "P & S"},
+         "--rop2: expression: a pen mix has no source, but 'S' is at position 5 (operands are P, "
+         "D, 0, 1)"},
+        {{"--rop2=SRCCOPY"},
+         "--rop2: name: a pen mix has no source, but 'SRCCOPY' at position 1 reads one"},
+        {{"--fore", "P & Q", "--back", "D"},
+         "--fore: expression: unknown operand 'Q' at position 5 (operands are P, S, D, 0, 1)"},
+        {{"--fore", "S", "--back", "1000000"},
+         "--back: code: Please enter an integer between 0 and ffffff."},
+        {{"--rop4", "0x1AACC0020"},
+         "--rop4: the code is larger than FFFFFFFF at position 11 (a MaskBlt code is 32 bits)"},
     };
     for (const auto& c : cases) {
         const VelmarRopRun run = Invoke(c.args);
@@ -147,6 +158,14 @@ TEST(VelmarRopErrors, UsageErrorsGetStatusTwo) {
         {"--rpn", "D", "--expr", "P"},
         {"--table", "P"},
         {std::string(100000, '-')},
+        {"--fore", "S"},
+        {"--back", "D"},
+        {"--fore", "S", "--fore", "D", "--back", "D"},
+        {"--rop2", "--rpn", "DPx"},
+        {"--rop2", "--rop4", "0"},
+        {"--rop4", "0", "--fore", "S", "--back", "D"},
+        {"--table", "--rop2", "13"},
+        {"--rop4"},
     };
     for (const auto& args : cases) {
         const VelmarRopRun run = Invoke(args);
@@ -182,4 +201,119 @@ TEST(VelmarRopInput, GdiNamesInAnyCaseAreOperations) {
         EXPECT_EQ(JsonField(json, "index"), "0xCC") << name;
     }
     EXPECT_EQ(JsonField(Invoke({"--json", "r2_xorpen"}).out, "code"), "0x005A0049");
+}
+
+TEST(VelmarRopPenMix, TextAndJsonReports) {
+    EXPECT_EQ(Invoke({"--rop2", "R2_XORPEN"}).out, R"(Read as        name
+Pen mix        7
+Name           R2_XORPEN
+Published RPN  DPx
+Shortest       P ^ D  (1 operator)
+Rows           0110
+Ternary twin   0x5A 0x005A0049 PATINVERT
+
+Row  P  D  Result
+  1  0  0  0
+  2  0  1  1
+  3  1  0  1
+  4  1  1  0
+)");
+    EXPECT_EQ(Invoke({"--json", "--rop2=13"}).out,
+              R"({"read_as":"code","pen_mix":13,"name":"R2_COPYPEN","rpn":"P","expression":"P",)"
+              R"("operators":0,"rows":"0011","truth_table":[{"row":1,"P":0,"D":0,"result":0},)"
+              R"({"row":2,"P":0,"D":1,"result":0},{"row":3,"P":1,"D":0,"result":1},)"
+              R"({"row":4,"P":1,"D":1,"result":1}],"twin":{"index":"0xF0","code":"0x00F00021",)"
+              R"("gdi_name":"PATCOPY"}})"
+              "\n");
+    const std::string table = Invoke({"--table", "--rop2"}).out;
+    EXPECT_EQ(CountLines(table), 1u + 16u);
+    EXPECT_NE(table.find("\n6    R2_NOT          1010  Dn     0x55  0x00550009  DSTINVERT  ~D\n"),
+              std::string::npos);
+    const std::string json = Invoke({"--rop2", "--json", "--table"}).out;
+    EXPECT_EQ(CountLines(json), 2u + 16u);
+    const std::string first = "[\n{\"pen_mix\":1,\"name\":\"R2_BLACK\",";
+    EXPECT_EQ(json.compare(0, first.size(), first), 0) << json;
+}
+
+TEST(VelmarRopMask, TransparentSpriteTextReport) {
+    EXPECT_EQ(Invoke({"--fore", "srccopy", "--back", "0x00AA0029"}).out,
+              R"(Code           0xAACC0020
+As C           MAKEROP4(SRCCOPY, 0x00AA0029)
+Mask bit 1     foreground 0xCC: S
+Mask bit 0     background 0xAA: D
+
+Foreground, where the mask bit is 1:
+Read as        name
+Index          0xCC
+Code           0x00CC0020
+Window form    0xCC0020
+Published RPN  S
+GDI name       SRCCOPY
+Shortest       S  (0 operators)
+Rows           00110011
+
+Background, where the mask bit is 0:
+Read as        code
+Index          0xAA
+Code           0x00AA0029
+Window form    0xAA0029
+Published RPN  D
+GDI name       (none)
+Shortest       D  (0 operators)
+Rows           01010101
+
+Row  M  P  S  D  Result
+  1  0  0  0  0  0
+  2  0  0  0  1  1
+  3  0  0  1  0  0
+  4  0  0  1  1  1
+  5  0  1  0  0  0
+  6  0  1  0  1  1
+  7  0  1  1  0  0
+  8  0  1  1  1  1
+  9  1  0  0  0  0
+ 10  1  0  0  1  0
+ 11  1  0  1  0  1
+ 12  1  0  1  1  1
+ 13  1  1  0  0  0
+ 14  1  1  0  1  0
+ 15  1  1  1  0  1
+ 16  1  1  1  1  1
+)");
+}
+
+// Each --fore/--back code taken apart by --rop4 gives back its halves and its C form.
+TEST(VelmarRopMask, Rop4UndoesForeAndBack) {
+    const struct {
+        const char *fore, *back, *code;
+    } cases[] = {
+        {"SRCCOPY", "0x00AA0029", "0xAACC0020"}, {"0x00AA0029", "SRCCOPY", "0xCCAA0029"},
+        {"SRCCOPY", "srccopy", "0xCCCC0020"},    {"PATCOPY", "R2_NOT", "0x55F00021"},
+        {"DSPDxax", "S & D", "0x88E20746"},      {"0x00CC0021", "BLACKNESS", "0x00CC0021"},
+    };
+    for (const auto& c : cases) {
+        const std::string built = Invoke({"--json", "--fore", c.fore, "--back", c.back}).out;
+        EXPECT_EQ(JsonField(built, "code"), c.code) << c.fore << " " << c.back;
+        const std::string parts = Invoke({"--json", "--rop4", c.code}).out;
+        EXPECT_EQ(JsonField(parts, "code"), c.code);
+        EXPECT_EQ(JsonField(parts, "as_c"), JsonField(built, "as_c")) << c.code;
+        for (const char* half : {"\"foreground\":{", "\"background\":{"})
+            EXPECT_EQ(JsonField(parts.substr(parts.find(half)), "index"),
+                      JsonField(built.substr(built.find(half)), "index"))
+                << c.code << " " << half;
+    }
+}
+
+TEST(VelmarRopMask, UnusualLowWordIsPointedOut) {
+    const std::string text = Invoke({"--rop4", "aacc1234"}).out;
+    EXPECT_NE(text.find("As C           MAKEROP4(0x00CC1234, 0x00AA0029)\n"), std::string::npos);
+    EXPECT_NE(text.find("\nWarning        low word 0x1234 of code 0xAACC1234 is neither 0 nor "
+                        "0x0020, the published one for the foreground 0xCC; MaskBlt ignores it\n"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(Invoke({"--json", "--rop4", "0xAACC1234"})
+                  .out.find(R"("given_low_word":"0x1234","published_low_word":"0x0020"})"),
+              std::string::npos);
+    for (const char* usual : {"0xAACC0020", "0xAACC0000"})
+        EXPECT_EQ(Invoke({"--rop4", usual}).out.find("Warning"), std::string::npos) << usual;
 }

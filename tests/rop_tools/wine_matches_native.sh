@@ -33,6 +33,11 @@ cases=(
     "--bogus"
     "--table"
     "--table;--json"
+    "--rop2;R2_XORPEN"
+    "--fore;SRCCOPY;--back;0x00AA0029"
+    "--json;--rop4;0xAACC1234"
+    "srcpaint"
+    "--table;--rop2;--json"
 )
 
 # The first start of a new Wine prefix prints its own messages; let them go before comparing.

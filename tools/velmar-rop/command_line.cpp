@@ -7,21 +7,155 @@
 
 namespace {
 
-struct InputFlag {
+// Where a value from the command line goes.
+enum class Slot { Operation, Foreground, Background, MaskCode };
+constexpr std::size_t kSlotCount = 4;
+
+struct ValueFlag {
     std::string_view name;
+    Slot slot;
     RopInputKind kind;
 };
 
-constexpr std::array<InputFlag, 5> kInputFlags = {{
-    {"--rows", RopInputKind::Rows},
-    {"--index", RopInputKind::Index},
-    {"--rpn", RopInputKind::Rpn},
-    {"--expr", RopInputKind::Expression},
-    {"--code", RopInputKind::Code},
+constexpr std::array<ValueFlag, 8> kValueFlags = {{
+    {"--rows", Slot::Operation, RopInputKind::Rows},
+    {"--index", Slot::Operation, RopInputKind::Index},
+    {"--rpn", Slot::Operation, RopInputKind::Rpn},
+    {"--expr", Slot::Operation, RopInputKind::Expression},
+    {"--code", Slot::Operation, RopInputKind::Code},
+    {"--fore", Slot::Foreground, RopInputKind::Auto},
+    {"--back", Slot::Background, RopInputKind::Auto},
+    {"--rop4", Slot::MaskCode, RopInputKind::Auto},
 }};
+
+struct Given {
+    RopInputKind kind = RopInputKind::Auto;
+    std::string text;
+    std::string source;  // how it arrived, to name it in a message
+};
+
+struct Arguments {
+    bool help = false;
+    bool json = false;
+    bool table = false;
+    bool penMix = false;
+    std::array<std::optional<Given>, kSlotCount> slots;
+
+    std::optional<Given>& At(Slot slot) { return slots[static_cast<std::size_t>(slot)]; }
+};
 
 ParsedCommandLine UsageError(std::string message) {
     return {std::nullopt, std::move(message) + " (try --help)"};
+}
+
+// An empty text when the value fits its slot, else the usage error.
+std::string Take(Arguments& arguments, Slot slot, Given given) {
+    std::optional<Given>& held = arguments.At(slot);
+    if (held && slot == Slot::Operation)
+        return "only one operation can be given, but there is " + held->source + " and " +
+               given.source;
+    if (held) return given.source + " is given twice";
+    held = std::move(given);
+    return {};
+}
+
+// The options that take no value.
+bool* SwitchOf(Arguments& arguments, const std::string& arg) {
+    if (arg == "--help" || arg == "-h") return &arguments.help;
+    if (arg == "--json") return &arguments.json;
+    if (arg == "--table") return &arguments.table;
+    if (arg == "--rop2") return &arguments.penMix;
+    return nullptr;
+}
+
+bool IsFlagWithValue(const std::string& arg, std::string_view name) {
+    return arg.size() > name.size() && arg.compare(0, name.size(), name) == 0 &&
+           arg[name.size()] == '=';
+}
+
+// A usage error, or an empty text once args[i] (and a value after it) has been taken.
+std::string TakeOption(Arguments& arguments, const std::vector<std::string>& args, std::size_t& i) {
+    const std::string& arg = args[i];
+    if (bool* const option = SwitchOf(arguments, arg)) {
+        *option = true;
+        return {};
+    }
+    if (IsFlagWithValue(arg, "--rop2")) {
+        arguments.penMix = true;
+        return Take(arguments, Slot::Operation,
+                    {RopInputKind::Auto, arg.substr(std::string_view("--rop2=").size()), "--rop2"});
+    }
+    for (const ValueFlag& flag : kValueFlags) {
+        const std::string name(flag.name);
+        if (arg == name) {
+            if (i + 1 == args.size()) return name + " needs a value";
+            return Take(arguments, flag.slot, {flag.kind, args[++i], name});
+        }
+        if (IsFlagWithValue(arg, flag.name))
+            return Take(arguments, flag.slot, {flag.kind, arg.substr(name.size() + 1), name});
+    }
+    return "unknown option " + QuoteArgument(arg);
+}
+
+// The sources of the operations given, one per kind of question, in the order they are named in.
+std::vector<std::string> QuestionsGiven(Arguments& arguments) {
+    std::vector<std::string> sources;
+    if (arguments.At(Slot::Operation)) sources.push_back(arguments.At(Slot::Operation)->source);
+    if (arguments.At(Slot::Foreground))
+        sources.push_back("--fore");
+    else if (arguments.At(Slot::Background))
+        sources.push_back("--back");
+    if (arguments.At(Slot::MaskCode)) sources.push_back("--rop4");
+    // A --rop2 without an operation of its own clashes with --fore or --rop4 all the same.
+    if (arguments.penMix && !arguments.At(Slot::Operation) && !sources.empty())
+        sources.insert(sources.begin(), "--rop2");
+    return sources;
+}
+
+ParsedCommandLine Query(CommandLine command, Question question, const Given& given) {
+    command.question = question;
+    command.kind = given.kind;
+    command.input = given.text;
+    return {command, {}};
+}
+
+ParsedCommandLine Resolve(Arguments& arguments) {
+    CommandLine command;
+    command.json = arguments.json;
+    if (arguments.help) {
+        command.action = CommandLine::Action::Help;
+        return {command, {}};
+    }
+    const std::vector<std::string> given = QuestionsGiven(arguments);
+    if (given.size() > 1)
+        return UsageError("only one operation can be given, but there is " + given[0] + " and " +
+                          given[1]);
+    if (arguments.table) {
+        if (!given.empty())
+            return UsageError("--table takes no operation, but there is " + given[0]);
+        command.action = CommandLine::Action::Table;
+        command.question = arguments.penMix ? Question::PenMix : Question::Ternary;
+        return {command, {}};
+    }
+    const std::optional<Given>& operation = arguments.At(Slot::Operation);
+    if (arguments.penMix && operation) {
+        if (operation->kind != RopInputKind::Auto)
+            return UsageError("--rop2 reads a pen mix in any form by itself; " + operation->source +
+                              " cannot go with it");
+        return Query(command, Question::PenMix, *operation);
+    }
+    if (operation) return Query(command, Question::Ternary, *operation);
+    const std::optional<Given>& foreground = arguments.At(Slot::Foreground);
+    const std::optional<Given>& background = arguments.At(Slot::Background);
+    if (foreground && !background) return UsageError("--fore needs --back as well");
+    if (background && !foreground) return UsageError("--back needs --fore as well");
+    if (foreground) {
+        command.background = background->text;
+        return Query(command, Question::Quaternary, *foreground);
+    }
+    if (arguments.At(Slot::MaskCode))
+        return Query(command, Question::MaskCode, *arguments.At(Slot::MaskCode));
+    return UsageError("no operation given");
 }
 
 }  // namespace
@@ -43,76 +177,19 @@ std::string QuoteArgument(const std::string& arg) {
 }
 
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
-    CommandLine command;
-    bool help = false;
-    bool table = false;
-    std::optional<std::string> input;
-    std::string inputSource;  // how the input arrived, to name both in a "two inputs" message
-
-    const auto takeInput = [&](RopInputKind kind, const std::string& text,
-                               const std::string& source) -> bool {
-        if (input) return false;
-        command.kind = kind;
-        input = text;
-        inputSource = source;
-        return true;
-    };
-
+    Arguments arguments;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (optionsEnded || arg.empty() || arg[0] != '-') {
-            if (!takeInput(RopInputKind::Auto, arg, "the argument " + QuoteArgument(arg)))
-                return UsageError("only one operation can be given, but there is " + inputSource +
-                                  " and the argument " + QuoteArgument(arg));
-            continue;
-        }
-        if (arg == "--") {
+        std::string error;
+        if (optionsEnded || arg.empty() || arg[0] != '-')
+            error = Take(arguments, Slot::Operation,
+                         {RopInputKind::Auto, arg, "the argument " + QuoteArgument(arg)});
+        else if (arg == "--")
             optionsEnded = true;
-            continue;
-        }
-        if (arg == "--help" || arg == "-h") {
-            help = true;
-            continue;
-        }
-        if (arg == "--json") {
-            command.json = true;
-            continue;
-        }
-        if (arg == "--table") {
-            table = true;
-            continue;
-        }
-        bool matched = false;
-        for (const InputFlag& flag : kInputFlags) {
-            std::string value;
-            if (arg == flag.name) {
-                if (i + 1 == args.size())
-                    return UsageError(std::string(flag.name) + " needs a value");
-                value = args[++i];
-            } else if (arg.compare(0, flag.name.size() + 1, std::string(flag.name) + "=") == 0) {
-                value = arg.substr(flag.name.size() + 1);
-            } else {
-                continue;
-            }
-            if (!takeInput(flag.kind, value, std::string(flag.name)))
-                return UsageError("only one operation can be given, but there is " + inputSource +
-                                  " and " + std::string(flag.name));
-            matched = true;
-            break;
-        }
-        if (!matched) return UsageError("unknown option " + QuoteArgument(arg));
+        else
+            error = TakeOption(arguments, args, i);
+        if (!error.empty()) return UsageError(error);
     }
-
-    if (help) {
-        command.action = CommandLine::Action::Help;
-    } else if (table) {
-        if (input) return UsageError("--table takes no operation, but there is " + inputSource);
-        command.action = CommandLine::Action::Table;
-    } else if (!input) {
-        return UsageError("no operation given");
-    } else {
-        command.input = *input;
-    }
-    return {command, {}};
+    return Resolve(arguments);
 }

@@ -6,12 +6,22 @@
 
 #include "rop_reader.h"
 
+// The kinds of operation the program answers questions about.
+enum class Question {
+    Ternary,     // BitBlt's 256 operations
+    PenMix,      // SetROP2's 16 mixes (--rop2)
+    Quaternary,  // a MaskBlt code from its halves (--fore, --back)
+    MaskCode,    // a MaskBlt code taken apart (--rop4)
+};
+
 struct CommandLine {
     enum class Action { Help, Table, Query };
     Action action = Action::Query;
+    Question question = Question::Ternary;  // a Table is of Ternary or PenMix
     bool json = false;
-    RopInputKind kind = RopInputKind::Auto;  // Auto: the no-flag rules
-    std::string input;
+    RopInputKind kind = RopInputKind::Auto;  // how a Ternary input is to be read
+    std::string input;                       // the operation; for Quaternary the foreground
+    std::string background;                  // Quaternary only
 };
 
 struct ParsedCommandLine {
@@ -20,7 +30,8 @@ struct ParsedCommandLine {
 };
 
 // args excludes the program name. "--rows X" and "--rows=X" both work; "--" ends the options, so
-// an input that starts with '-' can still be given.
+// an input that starts with '-' can still be given. --rop2 takes no value of its own: it says the
+// plain argument is a pen mix, and with --table it lists the mixes.
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args);
 
 // At most a few dozen characters of an argument, with anything unprintable escaped, for messages.

@@ -1,13 +1,17 @@
 #include "help.h"
 
 std::string_view HelpText() {
-    return R"help(velmar-rop: find the ternary raster operation (ROP) code for a BitBlt call.
+    return R"help(velmar-rop: find the ternary raster operation (ROP) code for a BitBlt call,
+the pen mix for SetROP2 and the quaternary code for MaskBlt.
 
 Usage:
   velmar-rop [--json] OPERATION
   velmar-rop [--json] --rows 01000111 | --index E2 | --rpn DSPDxax
              | --expr "(P & S) | (D & ~S)" | --code 0x00E20746
-  velmar-rop [--json] --table
+  velmar-rop [--json] --rop2 MIX
+  velmar-rop [--json] --fore OPERATION --back OPERATION
+  velmar-rop [--json] --rop4 0xAACC0020
+  velmar-rop [--json] --table [--rop2]
   velmar-rop --help
 
 Operands: P pattern (brush), S source, D destination. Quote the operation: the shell
@@ -30,11 +34,23 @@ other letters than the RPN symbols is an unknown name; the rest is RPN. So "D" i
 the code 0xD, and "--rpn D" the destination. An R2_ name stands for the ternary
 operation with the same result (R2_XORPEN is PATINVERT).
 
+Pen mixes and MaskBlt:
+  --rop2 MIX  a SetROP2 pen mix: a code 1 to 16 (decimal), an R2_ name, a GDI name
+              of an operation without S (PATINVERT), or an expression or RPN over
+              P, D, 0, 1; a lone number is always a code, so 1 is R2_BLACK
+  --fore F --back B
+              the MaskBlt code MAKEROP4(F, B): F applies where the mask bit is 1,
+              B where it is 0; each is any OPERATION as above, so a lone D is
+              a code here too: "keep the destination" is 0x00AA0029 or "(D)"
+  --rop4 C    a MaskBlt code, 8 hexadecimal digits at most, taken apart
+
 Output: the index, the full code and the window's form of it, the published RPN,
-the GDI name if there is one, a shortest C expression and the truth table.
---json prints the same as one JSON object; --table prints all 256 operations.
-A code whose low word differs from the published one gets a warning: GDI decides
-by the index alone.
+the GDI name if there is one, a shortest C expression and the truth table; for a
+pen mix its code, name and ternary twin; for MaskBlt the code, its C form, both
+halves and the 16-row truth table over mask M, P, S, D.
+--json prints the same as one JSON object; --table prints all 256 operations, or
+with --rop2 all 16 pen mixes. A code whose low word differs from the published one
+gets a warning: GDI decides by the index alone.
 
 Exit status: 0 success, 1 bad operation, 2 bad command line.
 
@@ -45,6 +61,10 @@ Examples:
   velmar-rop --index 88                 SRCAND
   velmar-rop 0x00CC0020                 SRCCOPY, from its code
   velmar-rop srcpaint                   a GDI name
+  velmar-rop --rop2 "P ^ D"             the XOR pen: R2_XORPEN
+  velmar-rop --fore SRCCOPY --back 0x00AA0029
+                                        a transparent sprite's MaskBlt code
+  velmar-rop --rop4 0xAACC0020          the same code taken apart
   velmar-rop --json --expr "S & D"      machine-readable
   velmar-rop --table --json > rops.json all 256
 )help";

@@ -2,39 +2,92 @@
 
 #include "command_line.h"
 #include "help.h"
+#include "mask_facts.h"
 #include "operation_facts.h"
+#include "pen_mix_facts.h"
 #include "report.h"
+#include "rop_pen_mix_reader.h"
+#include "rop_quaternary.h"
 #include "rop_reader.h"
 
-VelmarRopRun RunVelmarRop(const std::vector<std::string>& args) {
-    VelmarRopRun run;
-    const ParsedCommandLine parsed = ParseCommandLine(args);
-    if (!parsed.command) {
-        run.status = 2;
-        run.err = "velmar-rop: " + parsed.usageError + "\n";
-        return run;
+namespace {
+
+VelmarRopRun Report(std::string out) { return {0, std::move(out), {}}; }
+
+VelmarRopRun Refuse(const std::string& message) { return {1, {}, "velmar-rop: " + message + "\n"}; }
+
+// "expression: unknown operand 'Q' at position 5 ...": how the text was read, then the fault.
+std::string ReadingError(RopInputKind kind, const RopParseResult& result) {
+    return std::string(RopInputKindName(kind)) + ": " + result.error;
+}
+
+VelmarRopRun AnswerTernary(const CommandLine& command) {
+    const RopReading input = ReadRopOperation(command.kind, command.input);
+    if (!input.result.ok) return Refuse(ReadingError(input.kind, input.result));
+    const OperationFacts facts = CollectOperationFacts(input.result.index, input.givenCode);
+    return Report(command.json ? FormatOperationJson(facts, input.kind)
+                               : FormatOperationText(facts, input.kind));
+}
+
+VelmarRopRun AnswerPenMix(const CommandLine& command) {
+    const RopPenMixReading input = ReadRopPenMix(command.input);
+    if (!input.result.ok) return Refuse("--rop2: " + ReadingError(input.kind, input.result));
+    const PenMixFacts facts = CollectPenMixFacts(input.mix);
+    return Report(command.json ? FormatPenMixJson(facts, input.kind)
+                               : FormatPenMixText(facts, input.kind));
+}
+
+VelmarRopRun AnswerQuaternary(const CommandLine& command) {
+    const RopReading foreground = ReadRopOperation(RopInputKind::Auto, command.input);
+    if (!foreground.result.ok)
+        return Refuse("--fore: " + ReadingError(foreground.kind, foreground.result));
+    const RopReading background = ReadRopOperation(RopInputKind::Auto, command.background);
+    if (!background.result.ok)
+        return Refuse("--back: " + ReadingError(background.kind, background.result));
+    const MaskFacts facts = CollectMaskFactsOfHalves(foreground, background);
+    return Report(command.json ? FormatMaskJson(facts) : FormatMaskText(facts));
+}
+
+VelmarRopRun AnswerMaskCode(const CommandLine& command) {
+    const ParsedRopHexNumber code = ParseRop4Code(command.input);
+    if (!code.status.ok) return Refuse("--rop4: " + code.status.error);
+    const MaskFacts facts = CollectMaskFactsOfCode(code.value);
+    return Report(command.json ? FormatMaskJson(facts) : FormatMaskText(facts));
+}
+
+VelmarRopRun AnswerTable(const CommandLine& command) {
+    if (command.question == Question::PenMix)
+        return Report(command.json ? FormatPenMixTableJson() : FormatPenMixTableText());
+    return Report(command.json ? FormatTableJson() : FormatTableText());
+}
+
+VelmarRopRun Answer(const CommandLine& command) {
+    switch (command.question) {
+        case Question::PenMix:
+            return AnswerPenMix(command);
+        case Question::Quaternary:
+            return AnswerQuaternary(command);
+        case Question::MaskCode:
+            return AnswerMaskCode(command);
+        case Question::Ternary:
+            break;
     }
+    return AnswerTernary(command);
+}
+
+}  // namespace
+
+VelmarRopRun RunVelmarRop(const std::vector<std::string>& args) {
+    const ParsedCommandLine parsed = ParseCommandLine(args);
+    if (!parsed.command) return {2, {}, "velmar-rop: " + parsed.usageError + "\n"};
     const CommandLine& command = *parsed.command;
     switch (command.action) {
         case CommandLine::Action::Help:
-            run.out = std::string(HelpText());
-            return run;
+            return Report(std::string(HelpText()));
         case CommandLine::Action::Table:
-            run.out = command.json ? FormatTableJson() : FormatTableText();
-            return run;
+            return AnswerTable(command);
         case CommandLine::Action::Query:
             break;
     }
-
-    const RopReading input = ReadRopOperation(command.kind, command.input);
-    if (!input.result.ok) {
-        run.status = 1;
-        run.err = "velmar-rop: " + std::string(RopInputKindName(input.kind)) + ": " +
-                  input.result.error + "\n";
-        return run;
-    }
-    const OperationFacts facts = CollectOperationFacts(input.result.index, input.givenCode);
-    run.out = command.json ? FormatOperationJson(facts, input.kind)
-                           : FormatOperationText(facts, input.kind);
-    return run;
+    return Answer(command);
 }
