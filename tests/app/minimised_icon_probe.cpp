@@ -50,6 +50,17 @@ Pixels ProgramIcon(const char* exe) {
     return pixels;
 }
 
+// Polls, so a state that the program or the screen reaches a little later is still seen.
+template <typename Condition>
+bool WaitUntil(Condition holds, DWORD milliseconds) {
+    const DWORD start = ::GetTickCount();
+    while (!holds()) {
+        if (::GetTickCount() - start > milliseconds) return holds();
+        ::Sleep(20);
+    }
+    return true;
+}
+
 bool Contains(const Pixels& area, int width, int height, const Pixels& icon) {
     for (int y = 0; y + kIconSize <= height; ++y)
         for (int x = 0; x + kIconSize <= width; ++x) {
@@ -79,27 +90,31 @@ std::string Probe(const char* exe) {
                           &startup, &process))
         return "velmar.exe did not start";
     HWND main = nullptr;
-    for (int i = 0; i < 300 && !(main && ::IsWindowVisible(main)); ++i, ::Sleep(50))
-        main = ::FindWindowA("#32770", "Velmar");
+    WaitUntil([&] { return (main = ::FindWindowA("#32770", "Velmar")) && ::IsWindowVisible(main); },
+              15000);
     std::string result = "no main window";
     if (main) {
         ::PostMessageA(main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-        for (int i = 0; i < 100 && !::IsIconic(main); ++i) ::Sleep(50);
-        ::Sleep(500);
-        RECT rect;
-        ::GetWindowRect(main, &rect);
-        const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-        HDC screen = ::GetDC(nullptr);
-        const Pixels area = Capture(screen, rect.left, rect.top, width, height);
-        ::ReleaseDC(nullptr, screen);
-        if (!::IsIconic(main))
+        if (!WaitUntil([&] { return ::IsIconic(main) != FALSE; }, 5000)) {
             result = "the window did not minimise";
-        else if (width < kIconSize || height < kIconSize)
-            result = "the minimised window is too small to show an icon";
-        else
-            result = Contains(area, width, height, ProgramIcon(exe))
-                         ? "found"
-                         : "the program icon is not on the minimised window";
+        } else {
+            // The caption is what a minimised window shows here: have it painted, then look.
+            ::RedrawWindow(main, nullptr, nullptr,
+                           RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+            const Pixels icon = ProgramIcon(exe);
+            RECT rect{};
+            const auto shown = [&] {
+                ::GetWindowRect(main, &rect);
+                const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+                if (width < kIconSize || height < kIconSize) return false;
+                HDC screen = ::GetDC(nullptr);
+                const Pixels area = Capture(screen, rect.left, rect.top, width, height);
+                ::ReleaseDC(nullptr, screen);
+                return Contains(area, width, height, icon);
+            };
+            result = WaitUntil(shown, 5000) ? "found"
+                                            : "the program icon is not on the minimised window";
+        }
         ::PostMessageA(main, WM_COMMAND, IDCANCEL, 0);
     }
     ::WaitForSingleObject(process.hProcess, 10000);

@@ -1,5 +1,7 @@
 #include "program_driver.h"
 
+#include <algorithm>
+
 #include "ui_test.h"
 
 namespace {
@@ -16,8 +18,9 @@ BOOL CALLBACK FindProgramWindow(HWND window, LPARAM parameter) {
     DWORD process = 0;
     ::GetWindowThreadProcessId(window, &process);
     if (process != search->processId || !::IsWindowVisible(window)) return TRUE;
-    const bool match =
-        search->messageBox ? IsMessageBox(window) : WindowText(window) == search->caption;
+    // Of several message boxes only the one on top takes input; the others wait, disabled.
+    const bool match = search->messageBox ? IsMessageBox(window) && ::IsWindowEnabled(window)
+                                          : WindowText(window) == search->caption;
     if (!match) return TRUE;
     search->found = window;
     return FALSE;
@@ -86,7 +89,6 @@ HWND ProgramDriver::WaitForWindow(const std::string& caption, int milliseconds) 
 
 HWND ProgramDriver::WaitForMainWindow(int milliseconds) {
     m_main = WaitForWindow("Velmar", milliseconds);
-    if (m_main) Settle();
     return m_main;
 }
 
@@ -104,26 +106,50 @@ SeenMessageBox ProgramDriver::WaitForMessageBox(int milliseconds) const {
 
 bool ProgramDriver::DismissMessageBox(int milliseconds) {
     HWND box = OpenMessageBox();
-    if (!box) return false;
-    ::SetForegroundWindow(box);
-    PressKey(VK_RETURN);
-    return PumpUntil([&] { return !::IsWindow(box) || !::IsWindowVisible(box); }, milliseconds);
+    return box && Answer(box, milliseconds);
 }
 
-int ProgramDriver::DismissMessageBoxes(int quietMilliseconds) {
-    int count = 0;
-    while (WaitForMessageBox(quietMilliseconds).found) {
-        ++count;
-        DismissMessageBox();
+bool ProgramDriver::Answer(HWND box, int milliseconds) {
+    if (!ActivateForKeys(box)) return false;
+    PressKey(VK_RETURN);
+    // A box that another one opened over is disabled until that one is answered: it comes back.
+    return WaitUntil(
+        [&] { return !::IsWindow(box) || !::IsWindowVisible(box) || !::IsWindowEnabled(box); },
+        milliseconds);
+}
+
+std::vector<std::string> ProgramDriver::DismissMessageBoxes(int count) {
+    std::vector<HWND> seen;
+    std::vector<std::string> texts;
+    while (static_cast<int>(seen.size()) < count || OpenMessageBox()) {
+        HWND box = nullptr;
+        if (!WaitUntil([&] { return (box = OpenMessageBox()) != nullptr || HasExited(); }) || !box)
+            break;
+        if (std::find(seen.begin(), seen.end(), box) == seen.end()) {
+            seen.push_back(box);
+            texts.push_back(ReadMessageBox(box).text);
+        }
+        if (!Answer(box, 5000)) break;
     }
-    return count;
+    return texts;
+}
+
+bool ProgramDriver::ActivateForKeys(HWND window) const {
+    HWND top = ::GetAncestor(window, GA_ROOT);
+    return WaitUntil([&] {
+        if (::GetForegroundWindow() != top) {
+            ::SetForegroundWindow(top);
+            return false;
+        }
+        HWND focus = FocusedWindow();
+        return focus && (focus == window || ::IsChild(window, focus));
+    });
 }
 
 void ProgramDriver::Click(HWND control) {
     RECT rect;
     ::GetWindowRect(control, &rect);
-    HWND top = ::GetAncestor(control, GA_ROOT);
-    ::SetForegroundWindow(top);
+    ::SetForegroundWindow(::GetAncestor(control, GA_ROOT));
     const int x = rect.left + 4;  // inside a check box's square as well as a button
     const int y = (rect.top + rect.bottom) / 2;
     const int screenWidth = ::GetSystemMetrics(SM_CXSCREEN) - 1;
@@ -133,13 +159,12 @@ void ProgramDriver::Click(HWND control) {
     move.mi.dx = x * 65535 / screenWidth;
     move.mi.dy = y * 65535 / screenHeight;
     move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    // The press and the release carry the position too: the system may still be moving the
+    // pointer to where an earlier click sent it, and a press without a position lands there.
     INPUT down = move, up = move;
-    down.mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
-    up.mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
-    SendInputs({move});
-    Settle();
-    SendInputs({down, up});
-    Settle();
+    down.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
+    up.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+    SendInputs({move, down, up});
 }
 
 void ProgramDriver::PressKey(WORD virtualKey) { PressKeys({virtualKey}); }
@@ -149,7 +174,6 @@ void ProgramDriver::PressKeys(std::initializer_list<WORD> chord) {
     for (WORD key : chord) inputs.push_back(KeyInput(key, false));
     for (auto it = chord.end(); it != chord.begin();) inputs.push_back(KeyInput(*--it, true));
     SendInputs(inputs);
-    Settle();
 }
 
 void ProgramDriver::TypeText(const std::string& text) {
@@ -163,15 +187,27 @@ void ProgramDriver::TypeText(const std::string& text) {
     }
 }
 
-void ProgramDriver::Settle() {
-    // Posted work (the syncs) runs after the input; a round trip through the window's queue
-    // twice makes sure it has run.
-    for (int i = 0; i < 3; ++i) {
-        DWORD_PTR result = 0;
-        if (m_main) ::SendMessageTimeoutA(m_main, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &result);
-        PumpMessages();
-        ::Sleep(15);
-    }
+bool ProgramDriver::WaitUntil(const std::function<bool()>& holds, int milliseconds) const {
+    return PumpUntil(holds, milliseconds);
+}
+
+bool ProgramDriver::WaitForText(int id, const std::string& text) const {
+    return WaitUntil([&] { return Text(id) == text; });
+}
+
+bool ProgramDriver::WaitForCheck(int id, bool checked) const {
+    return WaitUntil([&] { return IsChecked(id) == checked; });
+}
+
+bool ProgramDriver::WaitForFocus(int id) const {
+    return WaitUntil([&] { return FocusedWindow() == Item(id); });
+}
+
+HWND ProgramDriver::FocusedWindow() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!::GetGUIThreadInfo(m_process.dwThreadId, &info)) return nullptr;
+    return info.hwndFocus;
 }
 
 bool ProgramDriver::IsChecked(int id) const {
@@ -199,36 +235,52 @@ COLORREF ProgramDriver::SelectedColor(int id) const {
     return static_cast<COLORREF>(::SendMessageA(Item(id), CB_GETITEMDATA, index, 0));
 }
 
-std::vector<COLORREF> ProgramDriver::ScreenPixels(HWND window, int* width, int* height) const {
+Picture ProgramDriver::ScreenPicture(HWND window) const {
     RECT client;
     ::GetClientRect(window, &client);
     POINT origin{0, 0};
     ::ClientToScreen(window, &origin);
-    const int w = client.right, h = client.bottom;
+    Picture picture;
+    picture.width = client.right;
+    picture.height = client.bottom;
     HDC screen = ::GetDC(nullptr);
     HDC memory = ::CreateCompatibleDC(screen);
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = -h;
+    info.bmiHeader.biWidth = picture.width;
+    info.bmiHeader.biHeight = -picture.height;
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
     HBITMAP bitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = ::SelectObject(memory, bitmap);
-    ::BitBlt(memory, 0, 0, w, h, screen, origin.x, origin.y, SRCCOPY);
+    ::BitBlt(memory, 0, 0, picture.width, picture.height, screen, origin.x, origin.y, SRCCOPY);
     ::GdiFlush();
-    std::vector<COLORREF> pixels(static_cast<size_t>(w) * static_cast<size_t>(h));
+    picture.pixels.resize(static_cast<size_t>(picture.width) * static_cast<size_t>(picture.height));
     const auto* source = static_cast<const DWORD*>(bits);
-    for (size_t i = 0; i < pixels.size(); ++i) {
+    for (size_t i = 0; i < picture.pixels.size(); ++i) {
         const DWORD bgra = source[i];
-        pixels[i] = RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);
+        picture.pixels[i] = RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);
     }
     ::SelectObject(memory, old);
     ::DeleteObject(bitmap);
     ::DeleteDC(memory);
     ::ReleaseDC(nullptr, screen);
-    *width = w;
-    *height = h;
-    return pixels;
+    return picture;
+}
+
+Picture ProgramDriver::WaitForPicture(int id, const std::function<bool(const Picture&)>& shows,
+                                      int milliseconds) const {
+    HWND control = Item(id);
+    ::RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Picture last = ScreenPicture(control);
+    WaitUntil(
+        [&] {
+            Picture now = ScreenPicture(control);
+            const bool settled = now.pixels == last.pixels && shows(now);
+            last = std::move(now);
+            return settled;
+        },
+        milliseconds);
+    return last;
 }

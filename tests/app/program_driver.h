@@ -2,13 +2,24 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "message_box_watcher.h"
 
+// A control's client area as it is on the screen, row by row, as COLORREFs.
+struct Picture {
+    int width = 0, height = 0;
+    std::vector<COLORREF> pixels;
+};
+
 // Runs velmar.exe as its own process and works its windows the way a person does: mouse clicks
 // and keystrokes through the system's input queue, and what is on the screen read back.
+//
+// Input is only queued: nothing here waits for the program to have handled it. A test waits for
+// the state it expects (WaitUntil and the Wait... helpers), since nothing another process can
+// send proves that queued input, posted work or a repaint has run.
 class ProgramDriver {
 public:
     explicit ProgramDriver(const std::string& exePath);
@@ -35,26 +46,42 @@ public:
     HWND OpenMessageBox() const;
     // Answers the open message box with Enter, as a person would, and waits until it is gone.
     bool DismissMessageBox(int milliseconds = 5000);
-    // Answers message boxes as they come until none appears for `quietMilliseconds`; returns
-    // how many there were.
-    int DismissMessageBoxes(int quietMilliseconds = 300);
+    // Answers message boxes as a person does, always the one on top, until `count` different
+    // ones have shown and none is left; their texts in the order they were first seen.
+    std::vector<std::string> DismissMessageBoxes(int count);
 
+    // Brings the window's top-level window to the front and waits until the program's keyboard
+    // focus is in it, so keys pressed next go there.
+    bool ActivateForKeys(HWND window) const;
     void Click(HWND control);
     void ClickItem(int id) { Click(Item(id)); }
     void TypeText(const std::string& text);
     void PressKey(WORD virtualKey);
     void PressKeys(std::initializer_list<WORD> chord);
-    // Waits until the program has handled everything sent to it so far.
-    void Settle();
+
+    // Pumps this thread's messages until `holds` is true or the time is up; holds' last value.
+    bool WaitUntil(const std::function<bool()>& holds, int milliseconds = 5000) const;
+    bool WaitForText(int id, const std::string& text) const;
+    bool WaitForCheck(int id, bool checked) const;
+    bool WaitForFocus(int id) const;
+    // The program's window with the keyboard focus (of its user-interface thread).
+    HWND FocusedWindow() const;
 
     bool IsChecked(int id) const;
     std::string Text(int id) const;
     int SelectedIndex(int id) const;
     COLORREF SelectedColor(int id) const;
-    // The client area of a control as it is on the screen, row by row, as COLORREFs.
-    std::vector<COLORREF> ScreenPixels(HWND window, int* width, int* height) const;
+    // The control's client area as the screen shows it.
+    Picture ScreenPicture(HWND window) const;
+    // Has the control repaint itself, then reads the screen until `shows` holds for what is there
+    // and two reads agree, or the time is up; the last picture read.
+    Picture WaitForPicture(int id, const std::function<bool(const Picture&)>& shows,
+                           int milliseconds = 5000) const;
 
 private:
+    // Enter on this box; waits until it has gone or another box has opened over it.
+    bool Answer(HWND box, int milliseconds);
+
     std::string m_exePath;
     PROCESS_INFORMATION m_process{};
     HWND m_main = nullptr;

@@ -30,17 +30,6 @@ bool KeyExists() {
     return true;
 }
 
-FILETIME LastWrite() {
-    FILETIME written{};
-    HKEY key = nullptr;
-    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, KEY_READ, &key) == ERROR_SUCCESS) {
-        ::RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                           nullptr, nullptr, nullptr, &written);
-        ::RegCloseKey(key);
-    }
-    return written;
-}
-
 }  // namespace program_registry
 
 void ProgramTest::SetUp() { program_registry::SetStoredVersion(program_registry::kRunningVersion); }

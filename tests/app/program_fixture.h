@@ -17,8 +17,6 @@ void SetStoredVersion(DWORD version);
 // 0 when missing.
 DWORD StoredVersion();
 bool KeyExists();
-// When the key was last written, to show that a run wrote nothing.
-FILETIME LastWrite();
 }  // namespace program_registry
 
 // Each test starts velmar.exe afresh; the stored version is set so that no About box opens

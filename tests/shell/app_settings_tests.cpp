@@ -6,6 +6,7 @@
 
 #include "app_settings.h"
 #include "program_path.h"
+#include "registry_change_watch.h"
 #include "test_registry_key.h"
 #include "version_info.h"
 
@@ -51,12 +52,9 @@ protected:
     void Store(const char* name, DWORD type, const std::string& data) const {
         WriteRawValue(m_machine.Handle(), kSectionKey, name, type, data);
     }
-    // A pause lets a later write show in the key's time. (Wine leaves the time alone when a write
-    // stores the same data again, so only writes that change something show.)
-    FILETIME TimeOfLastWrite() const {
-        ::Sleep(30);
-        return LastWriteTime(m_machine.Handle(), kSectionKey);
-    }
+    // Any write to the section from now on. (Wine drops a write that stores the same data again,
+    // so there only writes that change something show.)
+    RegistryChangeWatch WatchWrites() const { return {m_machine.Handle(), kSectionKey}; }
 };
 
 TEST_F(SettingsStart, FirstRunCreatesTheKeyWithThePathAndTheProgramsVersion) {
@@ -77,9 +75,10 @@ TEST_F(SettingsStart, FirstRunCreatesTheKeyWithThePathAndTheProgramsVersion) {
 
 TEST_F(SettingsStart, SecondRunFromTheSamePlaceChangesNothing) {
     RunStart(kVersion17);
-    const FILETIME written = TimeOfLastWrite();
+    const RegistryChangeWatch writes = WatchWrites();
+    ASSERT_TRUE(writes.Watching());
     EXPECT_EQ(RunStart(kVersion17), kVersion17);
-    EXPECT_TRUE(LastWriteTime(m_machine.Handle(), kSectionKey) == written);
+    EXPECT_FALSE(writes.Changed());
 }
 
 TEST_F(SettingsStart, MovedProgramRewritesOnlyThePathAndOtherLetterCaseIsNoMove) {
@@ -95,10 +94,11 @@ TEST_F(SettingsStart, MovedProgramRewritesOnlyThePathAndOtherLetterCaseIsNoMove)
     });
     ASSERT_NE(otherCase, ProgramPath());
     Store("Path", REG_SZ, WithTerminator(otherCase));
-    const FILETIME written = TimeOfLastWrite();
+    const RegistryChangeWatch writes = WatchWrites();
+    ASSERT_TRUE(writes.Watching());
     RunStart(kVersion17);
     EXPECT_EQ(Stored("Path").data, WithTerminator(otherCase));
-    EXPECT_TRUE(LastWriteTime(m_machine.Handle(), kSectionKey) == written);
+    EXPECT_FALSE(writes.Changed());
 }
 
 TEST_F(SettingsStart, NewerVersionIsRecordedAndTheOldOneReported) {

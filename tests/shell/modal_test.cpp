@@ -13,10 +13,13 @@ constexpr DWORD kPatience = 10000;
 // A window shown without a window manager may take a while to become active.
 constexpr DWORD kActivationPatience = 5000;
 
+// Tick counts wrap after 49 days, so only differences of them are compared.
+bool HasWaited(DWORD since, DWORD patience) { return ::GetTickCount() - since > patience; }
+
 struct PendingAction {
     std::string caption;
     std::function<void(HWND)> action;
-    DWORD deadline;
+    DWORD askedAt;
     HWND window = nullptr;
     DWORD shownAt = 0;
 };
@@ -25,7 +28,7 @@ struct PendingAction {
 struct Closing {
     HWND window;
     std::string caption;
-    DWORD deadline;
+    DWORD actedAt;
 };
 
 std::vector<std::shared_ptr<PendingAction>> g_pending;
@@ -72,15 +75,14 @@ bool IsReady(PendingAction& pending) {
         pending.window = window;
         pending.shownAt = ::GetTickCount();
     }
-    return ::GetActiveWindow() == window ||
-           ::GetTickCount() - pending.shownAt > kActivationPatience;
+    return ::GetActiveWindow() == window || HasWaited(pending.shownAt, kActivationPatience);
 }
 
 void CloseWindowsThatStayed() {
     for (auto it = g_closing.begin(); it != g_closing.end();) {
         if (!::IsWindow(it->window)) {
             it = g_closing.erase(it);
-        } else if (::GetTickCount() > it->deadline) {
+        } else if (HasWaited(it->actedAt, kPatience)) {
             ADD_FAILURE() << "\"" << it->caption << "\" is still open after its action";
             ::PostMessageA(it->window, WM_COMMAND, IDCANCEL, 0);
             it = g_closing.erase(it);
@@ -96,7 +98,7 @@ void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
     const auto snapshot = g_pending;
     for (const auto& pending : snapshot) {
         const bool ready = IsReady(*pending);
-        if (!ready && ::GetTickCount() < pending->deadline) continue;
+        if (!ready && !HasWaited(pending->askedAt, kPatience)) continue;
         Take(pending);
         if (!ready) {
             ADD_FAILURE() << "no window \"" << pending->caption << "\" showed";
@@ -109,7 +111,7 @@ void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
             ADD_FAILURE() << "the action for \"" << pending->caption << "\" threw";
         }
         if (::IsWindow(pending->window))
-            g_closing.push_back({pending->window, pending->caption, ::GetTickCount() + kPatience});
+            g_closing.push_back({pending->window, pending->caption, ::GetTickCount()});
     }
     CloseWindowsThatStayed();
     if (g_pending.empty() && g_closing.empty() && g_timer) {
@@ -122,7 +124,7 @@ void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
 
 void WhenWindowShows(const std::string& caption, std::function<void(HWND)> action) {
     g_pending.push_back(std::make_shared<PendingAction>(
-        PendingAction{caption, std::move(action), ::GetTickCount() + kPatience}));
+        PendingAction{caption, std::move(action), ::GetTickCount()}));
     if (!g_timer) g_timer = ::SetTimer(nullptr, 0, 20, OnTimer);
 }
 

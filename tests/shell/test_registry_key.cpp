@@ -81,20 +81,6 @@ std::string DwordBytes(DWORD value) {
     return std::string(reinterpret_cast<const char*>(&value), sizeof value);
 }
 
-FILETIME LastWriteTime(HKEY root, const std::string& key) {
-    FILETIME time{};
-    HKEY handle = nullptr;
-    if (::RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) return time;
-    ::RegQueryInfoKeyA(handle, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                       nullptr, nullptr, nullptr, &time);
-    ::RegCloseKey(handle);
-    return time;
-}
-
-bool operator==(const FILETIME& a, const FILETIME& b) {
-    return a.dwLowDateTime == b.dwLowDateTime && a.dwHighDateTime == b.dwHighDateTime;
-}
-
 ReadOnlyAccess::ReadOnlyAccess(HKEY root, const std::string& key) : m_root(root), m_key(key) {
     SetAccess(m_root, m_key, "D:P(A;;KR;;;WD)");
 }

@@ -38,8 +38,6 @@ bool KeyExists(HKEY root, const std::string& key);
 void WriteRawValue(HKEY root, const std::string& key, const char* name, DWORD type,
                    const std::string& data);
 std::string DwordBytes(DWORD value);
-FILETIME LastWriteTime(HKEY root, const std::string& key);
-bool operator==(const FILETIME& a, const FILETIME& b);
 
 // Lets everyone only read the key (and nothing more) for as long as it lives; then full access
 // again, so the key can be deleted.

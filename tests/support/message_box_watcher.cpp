@@ -6,6 +6,8 @@
 #include <thread>
 #include <vector>
 
+#include "ui_test.h"
+
 namespace {
 
 constexpr int kMessageBoxTextId = 0xFFFF;
@@ -45,22 +47,39 @@ bool ShowsIcon(HWND control, HICON icon) {
     return differing == 0;
 }
 
+struct SystemIcon {
+    LPCSTR resource;
+    UINT flag;
+};
+const SystemIcon kSystemIcons[] = {{IDI_EXCLAMATION, MB_ICONEXCLAMATION},
+                                   {IDI_HAND, MB_ICONSTOP},
+                                   {IDI_ASTERISK, MB_ICONINFORMATION},
+                                   {IDI_QUESTION, MB_ICONQUESTION}};
+
+HWND IconControlOf(HWND box) {
+    for (HWND child = ::GetWindow(box, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+        if ((::GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) return child;
+    return nullptr;
+}
+
+// A box of this process hands out the shared icon handle it shows; another process's handles
+// mean nothing here, so its icon is recognised on the screen, after a forced paint, for as long
+// as the paint takes to arrive there.
 UINT IconOf(HWND box) {
-    const struct {
-        LPCSTR resource;
-        UINT flag;
-    } icons[] = {{IDI_EXCLAMATION, MB_ICONEXCLAMATION},
-                 {IDI_HAND, MB_ICONSTOP},
-                 {IDI_ASTERISK, MB_ICONINFORMATION},
-                 {IDI_QUESTION, MB_ICONQUESTION}};
-    for (HWND child = ::GetWindow(box, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-        if ((::GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON) continue;
-        const auto shown = reinterpret_cast<HICON>(::SendMessageA(child, STM_GETICON, 0, 0));
-        for (const auto& icon : icons)
-            if (shown && shown == ::LoadIconA(nullptr, icon.resource)) return icon.flag;
-        for (const auto& icon : icons)
-            if (ShowsIcon(child, ::LoadIconA(nullptr, icon.resource))) return icon.flag;
-    }
+    HWND control = IconControlOf(box);
+    if (!control) return 0;
+    const auto shown = reinterpret_cast<HICON>(::SendMessageA(control, STM_GETICON, 0, 0));
+    for (const SystemIcon& icon : kSystemIcons)
+        if (shown && shown == ::LoadIconA(nullptr, icon.resource)) return icon.flag;
+
+    ::RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    constexpr DWORD kPaintDeadline = 3000;
+    const DWORD start = ::GetTickCount();
+    do {
+        for (const SystemIcon& icon : kSystemIcons)
+            if (ShowsIcon(control, ::LoadIconA(nullptr, icon.resource))) return icon.flag;
+        ::Sleep(10);
+    } while (::GetTickCount() - start < kPaintDeadline && ::IsWindow(box));
     return 0;
 }
 
@@ -134,7 +153,7 @@ MessageBoxWatcher::MessageBoxWatcher(int button) : m_state(new State) {
             else
                 ::PostMessageA(box, WM_CLOSE, 0, 0);
             // Wait for this box to go before looking for the next one.
-            for (int i = 0; i < 500 && ::IsWindow(box) && ::IsWindowVisible(box); ++i) ::Sleep(5);
+            PumpUntil([box] { return !::IsWindow(box) || !::IsWindowVisible(box); }, 2500);
         }
     });
 }
