@@ -3,7 +3,7 @@
 set -euo pipefail
 exe=$1
 objdump=${2:-x86_64-w64-mingw32-objdump}
-system='^(ADVAPI32|COMCTL32|GDI32|KERNEL32|msvcrt|SHELL32|USER32|VERSION)\.dll$'
+system='^(ADVAPI32|COMCTL32|GDI32|KERNEL32|msvcrt|ucrtbase|api-ms-win-crt-[a-z0-9-]+|SHELL32|USER32|VERSION|ole32)\.dll$'
 imports=$("$objdump" -p "$exe" | sed -n 's/^\s*DLL Name: //p')
 [ -n "$imports" ] || { echo "no imports read from $exe"; exit 1; }
 echo "$imports"
