@@ -98,14 +98,16 @@ void CVelmarDlg::SetUpFirstLoad() {
         CheckDlgButton(IDC_SOURCE_ROW1 + row - 1, operands.source);
         CheckDlgButton(IDC_DEST_ROW1 + row - 1, operands.destination);
     }
-    RECT pictures[2];
-    GetDlgItem(IDC_PICTURE1)->GetClientRect(&pictures[0]);
-    GetDlgItem(IDC_PICTURE2)->GetClientRect(&pictures[1]);
-    for (int n : {1, 0}) {
-        m_sizeBitmap[n] = {pictures[n].right - pictures[n].left,
-                           pictures[n].bottom - pictures[n].top};
-        CreateSampleBitmap(Panel(n), n);
-    }
+    for (int n : {1, 0}) RecreateSampleBitmap(n);
+}
+
+// At the picture button's size in device pixels, which the dialog's scale decides: a panel made
+// anew after the window has moved to a monitor of another scale takes that scale's size.
+void CVelmarDlg::RecreateSampleBitmap(int nPanel) {
+    RECT picture;
+    GetDlgItem(nPanel == 0 ? IDC_PICTURE1 : IDC_PICTURE2)->GetClientRect(&picture);
+    m_sizeBitmap[nPanel] = {picture.right - picture.left, picture.bottom - picture.top};
+    CreateSampleBitmap(Panel(nPanel), nPanel);
 }
 
 void CVelmarDlg::SyncRopCode(BOOL bFromCheckBoxes) {

@@ -44,10 +44,10 @@ protected:
         RunPanelCommand([this] { BltSample(Panel(0), Panel(1), 1, m_dwRop); });
     }
     void OnBW1() {
-        RunPanelCommand([this] { CreateSampleBitmap(Panel(0), 0); });
+        RunPanelCommand([this] { RecreateSampleBitmap(0); });
     }
     void OnBW2() {
-        RunPanelCommand([this] { CreateSampleBitmap(Panel(1), 1); });
+        RunPanelCommand([this] { RecreateSampleBitmap(1); });
     }
     void OnClear1() {
         RunPanelCommand([this] { DrawDefaultPicture(Panel(0), 0); });
@@ -78,6 +78,7 @@ private:
         UpdateData(FALSE);
     }
     void SetUpFirstLoad();
+    void RecreateSampleBitmap(int nPanel);
     CColorCombo* Picker(int n);
     COLORREF& PickerColor(int n);
 };

@@ -39,6 +39,15 @@ CString AfxLoadString(UINT nID) {
     return text;
 }
 
+std::wstring AfxWidenText(LPCSTR text) {
+    const int length = text ? ::MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0) : 0;
+    if (length <= 0) return {};
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, text, -1, wide.data(), length);
+    wide.resize(static_cast<size_t>(length - 1));
+    return wide;
+}
+
 void AfxFormatString2(CString& result, UINT nIDS, LPCSTR text1, LPCSTR text2) {
     const std::string format = AfxLoadString(nIDS).GetString();
     std::string out;

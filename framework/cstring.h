@@ -41,5 +41,8 @@ private:
 // A string-table entry as a value (empty when the module lacks it).
 CString AfxLoadString(UINT nID);
 
+// An 8-bit text of the code page in UTF-16, for the wide functions of the system.
+std::wstring AfxWidenText(LPCSTR text);
+
 // Replaces %1 and %2 in string nIDS with the two texts.
 void AfxFormatString2(CString& result, UINT nIDS, LPCSTR text1, LPCSTR text2);

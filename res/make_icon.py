@@ -1,8 +1,11 @@
 #!/usr/bin/env python3
 """Writes Velmar's icon: three overlapping discs (pattern, source, destination) on a white
-tile, as 32 x 32 and 16 x 16 images in the standard 16-colour palette."""
+tile. The sizes Windows asks for from 100 % to 300 % display scaling: 16, 20, 24, 32 and 48
+pixels in the standard 16-colour palette, crisp at every size, and 256 pixels (Explorer's large
+views) in true colour with smoothed edges, stored as PNG as icons of that size are."""
 import struct
 import sys
+import zlib
 
 # The 16-colour VGA palette as (r, g, b), in the order Windows icons use.
 PALETTE = [
@@ -13,12 +16,13 @@ PALETTE = [
 BLACK, WHITE = 0, 15
 RED, GREEN, BLUE = 9, 10, 12
 YELLOW, MAGENTA, CYAN = 11, 13, 14
+PALETTE_SIZES = (32, 16, 20, 24, 48)  # 32 and 16 first: the images older readers look for
+PNG_SIZE = 256
+SMOOTHING = 4  # samples per pixel along each axis for the true-colour image
 
 
-def pixel(x, y, size):
-    """Palette index at (x, y), with y = 0 the top row."""
-    scale = size / 32.0
-    cx, cy = (x + 0.5) / scale, (y + 0.5) / scale
+def colour_at(cx, cy):
+    """Palette index at the point (cx, cy) of the 32-unit design square, y = 0 at the top."""
     if cx < 1 or cy < 1 or cx > 31 or cy > 31:
         return BLACK  # frame of the tile
     centres = [(12, 12, RED), (20, 12, GREEN), (16, 19.5, BLUE)]
@@ -31,7 +35,14 @@ def pixel(x, y, size):
     return mixes.get(tuple(inside), WHITE if sum(inside) == 0 else BLACK)
 
 
-def image(size):
+def pixel(x, y, size):
+    """Palette index of pixel (x, y) of an image of `size` pixels, sampled at its centre."""
+    scale = size / 32.0
+    return colour_at((x + 0.5) / scale, (y + 0.5) / scale)
+
+
+def palette_image(size):
+    """A 4-bit DIB icon image: header (height doubled for the mask), palette, pixels, mask."""
     header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 4, 0, 0, 0, 0, 16, 0)
     palette = b"".join(struct.pack("BBBB", b, g, r, 0) for r, g, b in PALETTE)
     xor_row_bytes = ((size * 4 + 31) // 32) * 4
@@ -46,16 +57,46 @@ def image(size):
     return header + palette + bytes(xor) + mask
 
 
+def smooth_rgba(x, y, size):
+    """The average colour of SMOOTHING x SMOOTHING samples inside pixel (x, y), opaque."""
+    totals = [0, 0, 0]
+    for sy in range(SMOOTHING):
+        for sx in range(SMOOTHING):
+            cx = (x + (sx + 0.5) / SMOOTHING) * 32.0 / size
+            cy = (y + (sy + 0.5) / SMOOTHING) * 32.0 / size
+            for i, value in enumerate(PALETTE[colour_at(cx, cy)]):
+                totals[i] += value
+    samples = SMOOTHING * SMOOTHING
+    return bytes(round(t / samples) for t in totals) + b"\xff"
+
+
+def png_image(size):
+    """A true-colour PNG with alpha, written with the standard library's zlib."""
+    rows = b"".join(b"\x00" + b"".join(smooth_rgba(x, y, size) for x in range(size))
+                    for y in range(size))
+
+    def chunk(kind, data):
+        return (struct.pack(">I", len(data)) + kind + data +
+                struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
+
+    header = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
+            chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b""))
+
+
 def main(path):
-    images = [image(32), image(16)]
+    images = [(size, 16, 4, palette_image(size)) for size in PALETTE_SIZES]
+    images.append((PNG_SIZE, 0, 32, png_image(PNG_SIZE)))
     directory = struct.pack("<HHH", 0, 1, len(images))
     offset = 6 + 16 * len(images)
     entries = b""
-    for size, data in zip((32, 16), images):
-        entries += struct.pack("<BBBBHHII", size, size, 16, 0, 1, 4, len(data), offset)
+    for size, colours, bits, data in images:
+        # A size of 256 is written as 0 in the directory's one-byte fields.
+        entries += struct.pack("<BBBBHHII", size % 256, size % 256, colours, 0, 1, bits,
+                               len(data), offset)
         offset += len(data)
     with open(path, "wb") as out:
-        out.write(directory + entries + b"".join(images))
+        out.write(directory + entries + b"".join(data for _, _, _, data in images))
 
 
 if __name__ == "__main__":

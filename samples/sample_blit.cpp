@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "raster_device.h"
 #include "sample_panel.h"
 
@@ -39,10 +41,12 @@ void BltSample(SamplePanel panel0, SamplePanel panel1, int nSrcPanel, DWORD dwRo
     // A panel whose bitmap could not be made has no picture to give, and none to change.
     if (!source.m_dcMem.GetSafeHdc() || !destination.m_dcMem.GetSafeHdc()) return;
 
+    // Panels made at different scales differ in size; the blit covers what both have.
+    const int width = std::min(source.m_sizeBitmap.cx, destination.m_sizeBitmap.cx);
+    const int height = std::min(source.m_sizeBitmap.cy, destination.m_sizeBitmap.cy);
     BlitColors colors1(panel1);
     BlitColors colors0(panel0);
-    destination.m_dcMem.BitBlt(0, 0, destination.m_sizeBitmap.cx, destination.m_sizeBitmap.cy,
-                               &source.m_dcMem, 0, 0, dwRop);
+    destination.m_dcMem.BitBlt(0, 0, width, height, &source.m_dcMem, 0, 0, dwRop);
     colors1.Restore();
     colors0.Restore();
     ClearUnusedColorBits(destination.m_dcMem, destination.m_sizeBitmap);

@@ -32,14 +32,16 @@ BOOL CreateSampleBitmap(SamplePanel panel, int nPanel);
 void DrawDefaultPicture(SamplePanel panel, int nPanel);
 
 // Copies the panel's bitmap one to one into a picture button's item rectangle, a black-and-white
-// bitmap as white 1 bits and black 0 bits. Draws nothing for a panel without a DC. The owner calls
-// it for ODA_DRAWENTIRE requests of the picture buttons.
+// bitmap as white 1 bits and black 0 bits. A rectangle larger than the bitmap shows the button
+// face right of and below it; a smaller one shows the bitmap's top-left part. Draws nothing for a
+// panel without a DC. The owner calls it for ODA_DRAWENTIRE requests of the picture buttons.
 void DrawSamplePicture(SamplePanel panel, const DRAWITEMSTRUCT& item);
 
 // "Defaults": the panel's three colours back to their start values; the picture stays.
 void ResetSampleColors(SamplePanel panel);
 
-// Blits panel nSrcPanel onto the other one with dwRop, all 32 bits passed on. Each panel's DC
+// Blits panel nSrcPanel onto the other one with dwRop, all 32 bits passed on, over the area both
+// bitmaps cover (all of it while the two have one size). Each panel's DC
 // carries its own background, text and pattern colour, so the destination's pattern is P and the
 // panels' colours govern conversions between colour and black and white. Does nothing unless both
 // panels have their DC.

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "raster_device.h"
 #include "sample_panel.h"
 
@@ -29,6 +31,14 @@ void DrawEllipses(CDC& dc, int nPanel, int w, int h, const CBrush* const (&brush
     }
 }
 
+// The parts of `rect` right of and below its top-left width x height.
+void FillOutside(CDC& dc, const RECT& rect, int width, int height, HBRUSH brush) {
+    const RECT right{rect.left + width, rect.top, rect.right, rect.bottom};
+    const RECT below{rect.left, rect.top + height, rect.left + width, rect.bottom};
+    if (right.left < right.right) dc.FillRect(right, brush);
+    if (below.top < below.bottom) dc.FillRect(below, brush);
+}
+
 }  // namespace
 
 void DrawDefaultPicture(SamplePanel panel, int nPanel) {
@@ -57,6 +67,11 @@ void DrawSamplePicture(SamplePanel panel, const DRAWITEMSTRUCT& item) {
     if (!panel.m_dcMem.GetSafeHdc()) return;
     RECT rect;
     ::CopyRect(&rect, &item.rcItem);
+    // Pixel for pixel, never stretched: a button that has grown since the bitmap was made (the
+    // window moved to a monitor of a higher scale) shows the picture in its top-left corner,
+    // one that has shrunk shows its top-left part.
+    const int width = std::min<int>(rect.right - rect.left, panel.m_sizeBitmap.cx);
+    const int height = std::min<int>(rect.bottom - rect.top, panel.m_sizeBitmap.cy);
 
     CDC button = CDC::FromHandle(item.hDC);
     CSavedDCState saved(button);
@@ -64,6 +79,6 @@ void DrawSamplePicture(SamplePanel panel, const DRAWITEMSTRUCT& item) {
     // A black-and-white bitmap then shows its 1 bits white and its 0 bits black.
     button.SetBkColor(RGB(255, 255, 255));
     button.SetTextColor(RGB(0, 0, 0));
-    button.BitBlt(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                  &panel.m_dcMem, 0, 0, SRCCOPY);
+    button.BitBlt(rect.left, rect.top, width, height, &panel.m_dcMem, 0, 0, SRCCOPY);
+    FillOutside(button, rect, width, height, ::GetSysColorBrush(COLOR_BTNFACE));
 }

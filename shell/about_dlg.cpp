@@ -3,7 +3,7 @@
 #include "resource.h"
 #include "run_modal_once.h"
 #include "shell_open.h"
-#include "system_error_text.h"
+#include "shell_open_error_text.h"
 #include "version_info.h"
 #include "web_site.h"
 #include "window_caption.h"
@@ -47,7 +47,5 @@ BOOL CAboutDlg::OnInitDialog() {
 void CAboutDlg::OnWebSite() {
     const auto result = reinterpret_cast<INT_PTR>(ShellOpen(nullptr, m_strWebSite));
     if (result > 32) return;
-    CString message;
-    GetSystemErrorText(static_cast<DWORD>(result), message);
-    AfxMessageBox(message, MB_ICONEXCLAMATION | MB_OK, 0);
+    AfxMessageBox(GetShellOpenErrorText(result, m_strWebSite), MB_ICONEXCLAMATION | MB_OK, 0);
 }

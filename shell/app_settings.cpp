@@ -1,7 +1,5 @@
 #include "app_settings.h"
 
-#include <mbstring.h>
-
 #include "program_path.h"
 
 namespace {
@@ -10,9 +8,9 @@ constexpr char kSection[] = "CurrentVersion";
 constexpr char kPathValue[] = "Path";
 constexpr char kVersionValue[] = "Version";
 
-bool IsSamePathIgnoringCase(LPCSTR a, LPCSTR b) {
-    return ::_mbsicmp(reinterpret_cast<const unsigned char*>(a),
-                      reinterpret_cast<const unsigned char*>(b)) == 0;
+// As the file system compares names: letter case folded character by character, in any script.
+bool IsSamePathIgnoringCase(const std::wstring& a, const wchar_t* b) {
+    return ::CompareStringOrdinal(a.c_str(), -1, b, -1, TRUE) == CSTR_EQUAL;
 }
 
 }  // namespace
@@ -25,15 +23,27 @@ void AppSettings::Initialize() {
 }
 
 void AppSettings::RecordProgramPath() {
-    const CString stored = GetStringValue(kSection, kPathValue, "");
-    char path[MAX_PATH];
+    const std::wstring stored = GetStringValueW(kSection, kPathValue, L"");
+    wchar_t path[MAX_PATH];
     if (GetProgramPath(path) && !IsSamePathIgnoringCase(stored, path))
-        SetStringValue(kSection, kPathValue, path);
+        SetStringValueW(kSection, kPathValue, path);
 }
 
 void AppSettings::RecordVersion() {
     m_dwPrevVersion = static_cast<DWORD>(
         GetDwordValue(kSection, kVersionValue, static_cast<int>(m_dwPrevVersion)));
-    if (m_dwPrevVersion != m_dwVersion)
-        SetDwordValue(kSection, kVersionValue, static_cast<int>(m_dwVersion));
+    if (m_dwPrevVersion == m_dwVersion) return;
+    if (!SetDwordValue(kSection, kVersionValue, static_cast<int>(m_dwVersion)))
+        RecordVersionForThisUser();
+}
+
+// A standard user cannot write the machine's key (and a 64-bit program is not redirected to a
+// copy of it), so without this the first-run About box would open at every start.
+void AppSettings::RecordVersionForThisUser() {
+    const RegistryStore user(HKEY_CURRENT_USER, m_strKeyPath);
+    const auto seen = static_cast<DWORD>(user.GetDwordValue(kSection, kVersionValue, 0));
+    if (seen == m_dwVersion)
+        m_dwPrevVersion = m_dwVersion;
+    else
+        user.SetDwordValue(kSection, kVersionValue, static_cast<int>(m_dwVersion));
 }

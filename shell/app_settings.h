@@ -5,13 +5,16 @@
 #include "registry_store.h"
 
 // The application's own settings: where the program is installed and which version ran last,
-// in the section "CurrentVersion" below the application's key.
+// in the section "CurrentVersion" below the application's key. Where the machine-wide version
+// cannot be written, the same section below HKEY_CURRENT_USER keeps the version this user has
+// seen.
 class AppSettings : public RegistryStore {
 public:
     AppSettings();
 
     // The start of a run: records the program's path and version. Afterwards m_dwPrevVersion
-    // differs from m_dwVersion exactly on the first run of this version on this machine.
+    // differs from m_dwVersion exactly on the first run of this version on this machine (for a
+    // user who cannot write the machine's record: by this user).
     virtual void Initialize();
 
     // The version that the registry held when the run began (0 when none).
@@ -22,4 +25,5 @@ public:
 private:
     void RecordProgramPath();
     void RecordVersion();
+    void RecordVersionForThisUser();
 };

@@ -37,8 +37,10 @@ std::unordered_map<WORD, OwnedIcon>& SmallIconCache() {
 HICON LoadSmallIcon(WORD id) {
     auto& cache = SmallIconCache();
     if (const auto found = cache.find(id); found != cache.end()) return found->second.Get();
-    OwnedIcon icon(static_cast<HICON>(::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(id),
-                                                   IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
+    // The small-icon size of the system's scale: 16 pixels at 100 %, 24 at 150 %.
+    OwnedIcon icon(static_cast<HICON>(::LoadImageA(
+        AfxGetResourceHandle(), MAKEINTRESOURCEA(id), IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
+        ::GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR)));
     const HICON handle = icon.Get();
     if (!handle) return nullptr;
     try {

@@ -1,12 +1,36 @@
 #include "registry_store.h"
 
 #include <new>
+#include <optional>
 #include <vector>
 
 namespace {
 
 // Key path and section together, with the terminating zero.
 constexpr int kMaxKeyNameSize = 256;
+
+LONG QueryValue(HKEY key, LPCSTR name, DWORD* type, char* data, DWORD* size) {
+    return ::RegQueryValueExA(key, name, nullptr, type, reinterpret_cast<BYTE*>(data), size);
+}
+
+LONG QueryValue(HKEY key, LPCWSTR name, DWORD* type, wchar_t* data, DWORD* size) {
+    return ::RegQueryValueExW(key, name, nullptr, type, reinterpret_cast<BYTE*>(data), size);
+}
+
+// A REG_SZ value, or nothing for any other type or a failed read. The value can change between
+// the two queries; the second one then fails rather than overrun.
+template <typename Char>
+std::optional<std::basic_string<Char>> QueryStringValue(HKEY key, const Char* name) {
+    DWORD type = REG_NONE;
+    DWORD size = 0;
+    if (QueryValue(key, name, &type, nullptr, &size) != ERROR_SUCCESS || type != REG_SZ)
+        return std::nullopt;
+    // One character more than stored and all zero: the stored text need not end in a zero.
+    std::vector<Char> text(size / sizeof(Char) + 1, Char(0));
+    if (QueryValue(key, name, &type, text.data(), &size) != ERROR_SUCCESS || type != REG_SZ)
+        return std::nullopt;
+    return std::basic_string<Char>(text.data());
+}
 
 }  // namespace
 
@@ -77,21 +101,23 @@ CString RegistryStore::GetStringValue(LPCSTR lpszSection, LPCSTR lpszName,
     try {
         const RegistryKey key = OpenSectionForReading(lpszSection);
         if (!key) return lpszDefault;
-        DWORD type = REG_NONE;
-        DWORD size = 0;
-        if (::RegQueryValueExA(key.Get(), lpszName, nullptr, &type, nullptr, &size) !=
-                ERROR_SUCCESS ||
-            type != REG_SZ)
-            return lpszDefault;
-        // One byte more than stored and all zero: the stored text need not end in a zero.
-        std::vector<char> text(static_cast<size_t>(size) + 1, '\0');
-        if (::RegQueryValueExA(key.Get(), lpszName, nullptr, &type,
-                               reinterpret_cast<BYTE*>(text.data()), &size) != ERROR_SUCCESS ||
-            type != REG_SZ)
-            return lpszDefault;
-        return text.data();
+        const std::optional<std::string> text = QueryStringValue(key.Get(), lpszName);
+        return text ? CString(*text) : CString(lpszDefault);
     } catch (const std::bad_alloc&) {
         return CString();
+    }
+}
+
+std::wstring RegistryStore::GetStringValueW(LPCSTR lpszSection, LPCSTR lpszName,
+                                            const std::wstring& strDefault) const {
+    try {
+        const RegistryKey key = OpenSectionForReading(lpszSection);
+        if (!key || !lpszName) return strDefault;
+        const std::optional<std::wstring> text =
+            QueryStringValue(key.Get(), AfxWidenText(lpszName).c_str());
+        return text ? *text : strDefault;
+    } catch (const std::bad_alloc&) {
+        return std::wstring();
     }
 }
 
@@ -102,4 +128,13 @@ BOOL RegistryStore::SetStringValue(LPCSTR lpszSection, LPCSTR lpszName, LPCSTR l
     const DWORD size = static_cast<DWORD>(::lstrlenA(lpszValue)) + 1;
     return ::RegSetValueExA(key.Get(), lpszName, 0, REG_SZ,
                             reinterpret_cast<const BYTE*>(lpszValue), size) == ERROR_SUCCESS;
+}
+
+BOOL RegistryStore::SetStringValueW(LPCSTR lpszSection, LPCSTR lpszName,
+                                    const std::wstring& strValue) const {
+    const RegistryKey key = CreateSection(lpszSection);
+    if (!key || !lpszName) return FALSE;
+    const auto size = static_cast<DWORD>((strValue.size() + 1) * sizeof(wchar_t));
+    return ::RegSetValueExW(key.Get(), AfxWidenText(lpszName).c_str(), 0, REG_SZ,
+                            reinterpret_cast<const BYTE*>(strValue.c_str()), size) == ERROR_SUCCESS;
 }

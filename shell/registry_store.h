@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "afxwin.h"
 #include "registry_key.h"
 
@@ -21,6 +23,11 @@ public:
     BOOL SetDwordValue(LPCSTR lpszSection, LPCSTR lpszName, int nValue) const;
     CString GetStringValue(LPCSTR lpszSection, LPCSTR lpszName, LPCSTR lpszDefault) const;
     BOOL SetStringValue(LPCSTR lpszSection, LPCSTR lpszName, LPCSTR lpszValue) const;
+    // The same in UTF-16, for texts such as file paths that the code page may not hold; the
+    // registry gives readers of the 8-bit form their code page's best rendering of it.
+    std::wstring GetStringValueW(LPCSTR lpszSection, LPCSTR lpszName,
+                                 const std::wstring& strDefault) const;
+    BOOL SetStringValueW(LPCSTR lpszSection, LPCSTR lpszName, const std::wstring& strValue) const;
 
     HKEY m_hRootKey;
     // Ends in a backslash when built from the application's names, so a section name follows
@@ -28,8 +35,8 @@ public:
     CString m_strKeyPath;
 
 private:
-    // The key path followed by the section; false when there is no section or the name would
-    // not fit a 256-character buffer.
+    // The key path followed by the section; false when there is no section or the name is
+    // longer than a registry key name may be.
     bool GetSectionKeyName(LPCSTR lpszSection, CString& name) const;
     RegistryKey OpenSectionForReading(LPCSTR lpszSection) const;
     RegistryKey CreateSection(LPCSTR lpszSection) const;

@@ -2,22 +2,40 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "program_path.h"
 
-CVersionInfo::CVersionInfo(LPCSTR lpszFileName) : m_pszFileName(lpszFileName) {
-    if (!m_pszFileName && GetProgramPath(m_szFileName)) m_pszFileName = m_szFileName;
-    if (!m_pszFileName) AfxThrowResourceException();
+namespace {
 
+// The block starts with its own length (VS_VERSIONINFO's wLength): sound data has one that
+// covers at least that header and lies within what was read.
+bool HoldsVersionData(const BYTE* block, DWORD size) {
+    if (size < sizeof(WORD)) return false;
+    WORD length = 0;
+    std::memcpy(&length, block, sizeof length);
+    return length >= 3 * sizeof(WORD) && length <= size;
+}
+
+}  // namespace
+
+CVersionInfo::CVersionInfo(LPCSTR lpszFileName) {
+    if (lpszFileName) {
+        Load(AfxWidenText(lpszFileName).c_str());
+        return;
+    }
+    wchar_t path[MAX_PATH];
+    if (!GetProgramPath(path)) AfxThrowResourceException();
+    Load(path);
+}
+
+void CVersionInfo::Load(const wchar_t* fileName) {
     DWORD handle = 0;
-    const DWORD size = ::GetFileVersionInfoSizeA(m_pszFileName, &handle);
+    const DWORD size = ::GetFileVersionInfoSizeW(fileName, &handle);
     if (size == 0) AfxThrowResourceException();
-    m_pData.reset(new BYTE[size]);
-    m_pData[0] = 0;
-    // Judged by the block's first byte rather than the result: a block that stays empty is no
-    // version data whatever the call reports.
-    ::GetFileVersionInfoA(m_pszFileName, 0, size, m_pData.get());
-    if (m_pData[0] == 0) {
+    m_pData.reset(new BYTE[size]());
+    if (!::GetFileVersionInfoW(fileName, 0, size, m_pData.get()) ||
+        !HoldsVersionData(m_pData.get(), size)) {
         m_pData.reset();
         AfxThrowResourceException();
     }
@@ -26,7 +44,7 @@ CVersionInfo::CVersionInfo(LPCSTR lpszFileName) : m_pszFileName(lpszFileName) {
 CVersionInfo::~CVersionInfo() = default;
 
 const void* CVersionInfo::QueryValue(LPCSTR lpszPath) const {
-    if (!m_pData || m_pData[0] == 0 || !lpszPath) return nullptr;
+    if (!m_pData || !lpszPath) return nullptr;
     void* value = nullptr;
     UINT length = 0;
     if (!::VerQueryValueA(m_pData.get(), lpszPath, &value, &length)) return nullptr;

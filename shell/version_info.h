@@ -11,7 +11,8 @@
 // data and live as long as the reader.
 class CVersionInfo {
 public:
-    // A null name reads the running program's own file.
+    // A null name reads the running program's own file (by its UTF-16 path, so any folder name
+    // works); a given name is in the code page.
     explicit CVersionInfo(LPCSTR lpszFileName = nullptr);
     ~CVersionInfo();
     CVersionInfo(const CVersionInfo&) = delete;
@@ -25,8 +26,8 @@ public:
     CString& GetCompanyWord(CString& out) const;
 
 private:
-    char m_szFileName[MAX_PATH] = "";
+    void Load(const wchar_t* fileName);
+
     // VerQueryValueA keeps converted strings in the block itself, so it stays writable.
     std::unique_ptr<BYTE[]> m_pData;
-    LPCSTR m_pszFileName = nullptr;
 };

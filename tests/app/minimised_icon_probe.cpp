@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "velmar_version.h"
+
 // Run inside a Wine desktop, where a minimised window stays on the screen as a caption bar:
 // starts velmar.exe, minimises its main window, and looks for the program's 16 x 16 icon among
 // the pixels of what is left on the screen. Writes "found" or the reason to RESULT_FILE, since a
@@ -74,7 +76,7 @@ bool Contains(const Pixels& area, int width, int height, const Pixels& icon) {
 
 std::string Probe(const char* exe) {
     // The stored version is the running one, so no About box comes first.
-    const DWORD version = 0x00010007;
+    const DWORD version = VELMAR_VERSION_NUMBER;
     HKEY key = nullptr;
     if (::RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Software\\Tovera\\Velmar\\CurrentVersion", 0,
                           nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) == ERROR_SUCCESS) {

@@ -7,11 +7,12 @@
 #include <string>
 
 #include "program_driver.h"
+#include "velmar_version.h"
 
 // The program's record in the registry of the tests' own Wine prefix.
 namespace program_registry {
 constexpr const char* kKey = "Software\\Tovera\\Velmar\\CurrentVersion";
-constexpr DWORD kRunningVersion = 0x00010007;
+constexpr DWORD kRunningVersion = VELMAR_VERSION_NUMBER;
 void DeleteAll();
 void SetStoredVersion(DWORD version);
 // 0 when missing.

@@ -41,7 +41,7 @@ TEST_F(ProgramTest, FirstRunOfAVersionOpensTheAboutBoxOnceBeforeTheMainWindow) {
         CloseWithEscape(velmar);
         EXPECT_EQ(velmar.WaitForExit(), 0);
     }
-    program_registry::SetStoredVersion(0x00010006);
+    program_registry::SetStoredVersion(program_registry::kRunningVersion - 1);
     {
         ProgramDriver velmar(VELMAR_EXE);
         ASSERT_TRUE(velmar.Start());

@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
+#include <vector>
 
 #include "about_dlg.h"
 #include "message_box_watcher.h"
 #include "modal_test.h"
 #include "resource.h"
+#include "test_registry_key.h"
 #include "ui_test.h"
+#include "velmar_version.h"
 #include "version_info.h"
 #include "web_site.h"
 
@@ -31,7 +35,7 @@ std::string SystemText(DWORD code) {
 TEST(AboutBox, ShowsTheVersionResourceUnderItsCaption) {
     const CVersionInfo version;
     CAboutDlg dlg(nullptr);
-    EXPECT_STREQ(dlg.m_strNameVersion, "Velmar v1.7");
+    EXPECT_STREQ(dlg.m_strNameVersion, "Velmar v" VELMAR_VERSION_TEXT);
     EXPECT_STREQ(dlg.m_strLegalNotice, version.GetString("LegalCopyright"));
     EXPECT_STREQ(dlg.m_strDescription, version.GetString("FileDescription"));
     EXPECT_STREQ(dlg.m_strWebSite, VELMAR_WEB_SITE);
@@ -39,7 +43,7 @@ TEST(AboutBox, ShowsTheVersionResourceUnderItsCaption) {
     bool shown = false;
     WhenWindowShows(kCaption, [&](HWND about) {
         shown = true;
-        EXPECT_EQ(ControlText(about, IDC_ABOUT_NAME_VERSION), "Velmar v1.7");
+        EXPECT_EQ(ControlText(about, IDC_ABOUT_NAME_VERSION), "Velmar v" VELMAR_VERSION_TEXT);
         EXPECT_EQ(ControlText(about, IDC_ABOUT_LEGAL),
                   "Copyright \xA9 2026 Tovera Software Works.\nAll rights reserved.");
         EXPECT_EQ(ControlText(about, IDC_ABOUT_DESCRIPTION),
@@ -94,6 +98,72 @@ TEST(AboutBox, SecondRequestWhileOneIsOpenReturns3AndBringsTheOpenOneToTheFront)
     CAboutDlg later(nullptr);
     WhenWindowShows(kCaption, [](HWND about) { ClickButton(about, IDOK); });
     EXPECT_EQ(later.DoModal(), IDOK) << "the box that ended no longer blocks a new one";
+}
+
+// The texts the About box shows for a launch the shell refuses, one click each.
+std::vector<std::string> LaunchFailureTexts(const std::string& target, int clicks) {
+    CAboutDlg dlg(nullptr);
+    dlg.m_strWebSite = target.c_str();
+    MessageBoxWatcher boxes;
+    std::vector<std::string> texts;
+    WhenWindowShows(kCaption, [&](HWND about) {
+        for (int i = 0; i < clicks; ++i) ClickButton(about, IDC_ABOUT_WEB_SITE);
+        for (int i = 0; i < boxes.Count(); ++i) {
+            texts.push_back(boxes.At(i).text);
+            EXPECT_EQ(boxes.At(i).caption, "Velmar");
+            EXPECT_EQ(boxes.At(i).icon, static_cast<UINT>(MB_ICONEXCLAMATION));
+        }
+        EXPECT_TRUE(::IsWindowVisible(about));
+        ClickButton(about, IDOK);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    return texts;
+}
+
+// A file of a kind no program opens: the shell's "no association", which is no system error.
+class FileOfNoKnownKind {
+public:
+    FileOfNoKnownKind() {
+        char folder[MAX_PATH] = "";
+        ::GetTempPathA(sizeof folder, folder);
+        m_path = std::string(folder) + "velmar-test.velmar-no-such-kind";
+        std::ofstream(m_path) << "nothing opens this\n";
+    }
+    ~FileOfNoKnownKind() { ::DeleteFileA(m_path.c_str()); }
+    FileOfNoKnownKind(const FileOfNoKnownKind&) = delete;
+    FileOfNoKnownKind& operator=(const FileOfNoKnownKind&) = delete;
+    const std::string& Path() const { return m_path; }
+
+private:
+    std::string m_path;
+};
+
+// No program registered for anything, as on a system where no browser is set up.
+class NoFileTypesRegistered {
+public:
+    NoFileTypesRegistered() {
+        m_overridden = ::RegOverridePredefKey(HKEY_CLASSES_ROOT, m_empty.Handle());
+    }
+    ~NoFileTypesRegistered() { ::RegOverridePredefKey(HKEY_CLASSES_ROOT, nullptr); }
+    NoFileTypesRegistered(const NoFileTypesRegistered&) = delete;
+    NoFileTypesRegistered& operator=(const NoFileTypesRegistered&) = delete;
+    bool Overridden() const { return m_overridden == ERROR_SUCCESS; }
+
+private:
+    TestRegistryKey m_empty{"NoClasses"};
+    LONG m_overridden = ERROR_INVALID_HANDLE;
+};
+
+TEST(AboutBox, FailedLaunchesAreNamedForWhatWentWrongAndLeaveTheBoxOpen) {
+    const FileOfNoKnownKind file;
+    EXPECT_EQ(LaunchFailureTexts(file.Path(), 1),
+              std::vector<std::string>{"No program is set up to open this kind of file."});
+    {
+        const NoFileTypesRegistered none;
+        ASSERT_TRUE(none.Overridden());
+        EXPECT_EQ(LaunchFailureTexts(VELMAR_WEB_SITE, 1),
+                  std::vector<std::string>{"No web browser is set up on this computer."});
+    }
 }
 
 TEST(AboutBox, FailedLaunchShowsTheSystemsMessageForEachClickAndLeavesTheBoxOpen) {

@@ -8,12 +8,15 @@
 #include "program_path.h"
 #include "registry_change_watch.h"
 #include "test_registry_key.h"
+#include "velmar_version.h"
 #include "version_info.h"
 
 namespace {
 
 constexpr char kSectionKey[] = "Software\\Tovera\\Velmar\\CurrentVersion";
-constexpr DWORD kVersion17 = 0x00010007;
+constexpr DWORD kRunningVersion = VELMAR_VERSION_NUMBER;
+constexpr DWORD kOlderVersion = kRunningVersion - 1;
+constexpr DWORD kNewerVersion = kRunningVersion + 1;
 
 std::string ProgramPath() {
     char path[MAX_PATH] = "";
@@ -61,7 +64,7 @@ TEST_F(SettingsStart, FirstRunCreatesTheKeyWithThePathAndTheProgramsVersion) {
     const CVersionInfo version;
     const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(version.QueryValue("\\"));
     ASSERT_NE(fixed, nullptr);
-    ASSERT_EQ(fixed->dwProductVersionMS, kVersion17);
+    ASSERT_EQ(fixed->dwProductVersionMS, kRunningVersion);
 
     EXPECT_EQ(RunStart(fixed->dwProductVersionMS), 0u);
 
@@ -70,23 +73,23 @@ TEST_F(SettingsStart, FirstRunCreatesTheKeyWithThePathAndTheProgramsVersion) {
     EXPECT_EQ(path.data, WithTerminator(ProgramPath()));
     const StoredValue stored = Stored("Version");
     EXPECT_EQ(stored.type, static_cast<DWORD>(REG_DWORD));
-    EXPECT_EQ(stored.AsDword(), kVersion17);
+    EXPECT_EQ(stored.AsDword(), kRunningVersion);
 }
 
 TEST_F(SettingsStart, SecondRunFromTheSamePlaceChangesNothing) {
-    RunStart(kVersion17);
+    RunStart(kRunningVersion);
     const RegistryChangeWatch writes = WatchWrites();
     ASSERT_TRUE(writes.Watching());
-    EXPECT_EQ(RunStart(kVersion17), kVersion17);
+    EXPECT_EQ(RunStart(kRunningVersion), kRunningVersion);
     EXPECT_FALSE(writes.Changed());
 }
 
 TEST_F(SettingsStart, MovedProgramRewritesOnlyThePathAndOtherLetterCaseIsNoMove) {
     Store("Path", REG_SZ, WithTerminator("C:\\Old Place\\velmar.exe"));
-    Store("Version", REG_DWORD, DwordBytes(kVersion17));
-    EXPECT_EQ(RunStart(kVersion17), kVersion17);
+    Store("Version", REG_DWORD, DwordBytes(kRunningVersion));
+    EXPECT_EQ(RunStart(kRunningVersion), kRunningVersion);
     EXPECT_EQ(Stored("Path").data, WithTerminator(ProgramPath()));
-    EXPECT_EQ(Stored("Version").AsDword(), kVersion17);
+    EXPECT_EQ(Stored("Version").AsDword(), kRunningVersion);
 
     std::string otherCase = ProgramPath();
     std::transform(otherCase.begin(), otherCase.end(), otherCase.begin(), [](unsigned char c) {
@@ -96,16 +99,16 @@ TEST_F(SettingsStart, MovedProgramRewritesOnlyThePathAndOtherLetterCaseIsNoMove)
     Store("Path", REG_SZ, WithTerminator(otherCase));
     const RegistryChangeWatch writes = WatchWrites();
     ASSERT_TRUE(writes.Watching());
-    RunStart(kVersion17);
+    RunStart(kRunningVersion);
     EXPECT_EQ(Stored("Path").data, WithTerminator(otherCase));
     EXPECT_FALSE(writes.Changed());
 }
 
 TEST_F(SettingsStart, NewerVersionIsRecordedAndTheOldOneReported) {
-    RunStart(kVersion17);
-    EXPECT_EQ(RunStart(0x00010008), kVersion17);
-    EXPECT_EQ(Stored("Version").AsDword(), 0x00010008u);
-    EXPECT_EQ(RunStart(0x00010008), 0x00010008u);
+    RunStart(kRunningVersion);
+    EXPECT_EQ(RunStart(kNewerVersion), kRunningVersion);
+    EXPECT_EQ(Stored("Version").AsDword(), kNewerVersion);
+    EXPECT_EQ(RunStart(kNewerVersion), kNewerVersion);
 }
 
 TEST_F(SettingsStart, ValuesOfAnotherTypeReadAsMissingAndAreRewrittenWithTheirOwnType) {
@@ -120,44 +123,74 @@ TEST_F(SettingsStart, ValuesOfAnotherTypeReadAsMissingAndAreRewrittenWithTheirOw
     };
     for (const auto& version : versions) {
         Store("Version", version.type, version.data);
-        EXPECT_EQ(RunStart(kVersion17), 0u) << version.what;
+        EXPECT_EQ(RunStart(kRunningVersion), 0u) << version.what;
         const StoredValue stored = Stored("Version");
         EXPECT_EQ(stored.type, static_cast<DWORD>(REG_DWORD)) << version.what;
-        EXPECT_EQ(stored.AsDword(), kVersion17) << version.what;
+        EXPECT_EQ(stored.AsDword(), kRunningVersion) << version.what;
     }
 
     Store("Path", REG_EXPAND_SZ, WithTerminator(ProgramPath()));
-    RunStart(kVersion17);
+    RunStart(kRunningVersion);
     const StoredValue path = Stored("Path");
     EXPECT_EQ(path.type, static_cast<DWORD>(REG_SZ));
     EXPECT_EQ(path.data, WithTerminator(ProgramPath()));
 }
 
-TEST(SettingsStartWithoutWriteAccess, LeavesEverythingAsItWasAndStillReadsTheOldVersion) {
+// HKEY_CURRENT_USER as a test key of its own, for the per-user record.
+class ThisUsersKey {
+public:
+    ThisUsersKey() { m_overridden = ::RegOverridePredefKey(HKEY_CURRENT_USER, m_key.Handle()); }
+    ~ThisUsersKey() { ::RegOverridePredefKey(HKEY_CURRENT_USER, nullptr); }
+    ThisUsersKey(const ThisUsersKey&) = delete;
+    ThisUsersKey& operator=(const ThisUsersKey&) = delete;
+
+    bool Overridden() const { return m_overridden == ERROR_SUCCESS; }
+    HKEY Handle() const { return m_key.Handle(); }
+
+private:
+    TestRegistryKey m_key{"ThisUser"};
+    LONG m_overridden = ERROR_INVALID_HANDLE;
+};
+
+TEST(SettingsStartWithoutWriteAccess, ThisUserSeesTheNewVersionOnceAndTheMachineKeyStaysAsItWas) {
     TestRegistryKey root("ReadOnly");
     const std::string section = "Software\\Tovera\\Velmar\\CurrentVersion";
     WriteRawValue(root.Handle(), section, "Path", REG_SZ, WithTerminator("C:\\Old\\velmar.exe"));
-    WriteRawValue(root.Handle(), section, "Version", REG_DWORD, DwordBytes(0x00010006));
+    WriteRawValue(root.Handle(), section, "Version", REG_DWORD, DwordBytes(kOlderVersion));
 
     HKEY readOnlyRoot = nullptr;
     ASSERT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER, root.Path().c_str(), 0, KEY_READ, &readOnlyRoot),
               ERROR_SUCCESS);
     {
         const ReadOnlyAccess sectionAccess(root.Handle(), section);
-        AppSettings settings;
-        settings.m_hRootKey = readOnlyRoot;
-        settings.SetKeyPath("Software\\Tovera\\Velmar\\");
-        settings.m_dwVersion = kVersion17;
-        settings.Initialize();
-        EXPECT_EQ(settings.m_dwPrevVersion, 0x00010006u)
-            << "the About box opens at every start while the version cannot be recorded";
-        // And a run of one more value below the section fails quietly too.
-        EXPECT_FALSE(settings.SetDwordValue("CurrentVersion", "Version", 1));
+        const ThisUsersKey user;
+        ASSERT_TRUE(user.Overridden());
+        const auto start = [&] {
+            AppSettings settings;
+            settings.m_hRootKey = readOnlyRoot;
+            settings.SetKeyPath("Software\\Tovera\\Velmar\\");
+            settings.m_dwVersion = kRunningVersion;
+            settings.Initialize();
+            return settings.m_dwPrevVersion;
+        };
+        EXPECT_EQ(start(), kOlderVersion) << "the first start of this version shows the About box";
+        const StoredValue seen = ReadStoredValue(user.Handle(), section, "Version");
+        EXPECT_EQ(seen.type, static_cast<DWORD>(REG_DWORD));
+        EXPECT_EQ(seen.AsDword(), kRunningVersion);
+        EXPECT_EQ(start(), kRunningVersion) << "the next one does not";
     }
     ::RegCloseKey(readOnlyRoot);
     EXPECT_EQ(ReadStoredValue(root.Handle(), section, "Path").data,
               WithTerminator("C:\\Old\\velmar.exe"));
-    EXPECT_EQ(ReadStoredValue(root.Handle(), section, "Version").AsDword(), 0x00010006u);
+    EXPECT_EQ(ReadStoredValue(root.Handle(), section, "Version").AsDword(), kOlderVersion);
+}
+
+// A user who can write the machine's record keeps no record of their own.
+TEST_F(SettingsStart, WritableMachineKeyLeavesThisUsersKeyAlone) {
+    const ThisUsersKey user;
+    ASSERT_TRUE(user.Overridden());
+    RunStart(kRunningVersion);
+    EXPECT_FALSE(KeyExists(user.Handle(), "Software"));
 }
 
 // A program path that the 260-character buffer cannot hold. The test program copies itself into
@@ -173,16 +206,16 @@ TEST(LongProgramPath, ChildRun) {
     AppSettings settings;
     settings.m_hRootKey = root;
     settings.SetKeyPath("Settings\\");
-    settings.m_dwVersion = kVersion17;
+    settings.m_dwVersion = kRunningVersion;
     settings.Initialize();
     ::RegCloseKey(root);
 
-    char path[MAX_PATH];
+    wchar_t path[MAX_PATH];
     if (GetProgramPath(path)) {
-        EXPECT_STREQ(path, ProgramPath().c_str());
+        EXPECT_EQ(std::wstring(path), AfxWidenText(ProgramPath().c_str()));
         EXPECT_NO_THROW(CVersionInfo());
     } else {
-        EXPECT_STREQ(path, "");
+        EXPECT_STREQ(path, L"");
         EXPECT_THROW(CVersionInfo(), CResourceException);
     }
 }
@@ -256,7 +289,7 @@ TEST(LongProgramPath, PathThatTheBufferWouldCutIsNeverStoredAndTheVersionReaderF
         ASSERT_EQ(copy.RunChildTest(root.Path()), 0);
         EXPECT_FALSE(ReadStoredValue(root.Handle(), "Settings\\CurrentVersion", "Path").exists);
         EXPECT_EQ(ReadStoredValue(root.Handle(), "Settings\\CurrentVersion", "Version").AsDword(),
-                  kVersion17)
+                  kRunningVersion)
             << "the start goes on";
     }
 }

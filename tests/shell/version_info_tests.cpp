@@ -2,7 +2,9 @@
 
 #include <fstream>
 #include <string>
+#include <vector>
 
+#include "velmar_version.h"
 #include "version_info.h"
 
 namespace {
@@ -25,7 +27,7 @@ std::string CompanyWordOf(const std::string& file) {
 TEST(VersionInfo, ReadsTheProgramsOwnVersionResource) {
     const CVersionInfo version;
     EXPECT_STREQ(version.GetString("ProductName"), "Velmar");
-    EXPECT_STREQ(version.GetString("ProductVersion"), "1.7");
+    EXPECT_STREQ(version.GetString("ProductVersion"), VELMAR_VERSION_TEXT);
     EXPECT_STREQ(version.GetString("CompanyName"), "Tovera Software Works");
     CString word;
     EXPECT_STREQ(version.GetCompanyWord(word), "Tovera");
@@ -33,7 +35,7 @@ TEST(VersionInfo, ReadsTheProgramsOwnVersionResource) {
     const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(version.QueryValue("\\"));
     ASSERT_NE(fixed, nullptr);
     EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
-    EXPECT_EQ(fixed->dwProductVersionMS, 0x00010007u);
+    EXPECT_EQ(fixed->dwProductVersionMS, static_cast<DWORD>(VELMAR_VERSION_NUMBER));
 
     EXPECT_EQ(version.GetString("NoSuchValue"), nullptr);
     EXPECT_EQ(version.GetString(nullptr), nullptr);
@@ -50,6 +52,22 @@ TEST(VersionInfo, CompanyWordIsTheCompanyNameUpToItsFirstBlank) {
 
     const CVersionInfo named(BesideThisProgram("one_word.dll").c_str());
     EXPECT_STREQ(named.GetString("ProductName"), "Company test") << "the named file is read";
+}
+
+// Sound data is told by the system's answer and the block's own length, never by its first
+// byte, which is the low byte of that length.
+TEST(VersionInfo, BlockOfExactly1024BytesIsRead) {
+    const std::string file = BesideThisProgram("version_1024.dll");
+    std::vector<BYTE> raw(::GetFileVersionInfoSizeA(file.c_str(), nullptr));
+    ASSERT_FALSE(raw.empty());
+    ASSERT_TRUE(::GetFileVersionInfoA(file.c_str(), 0, static_cast<DWORD>(raw.size()), raw.data()));
+    ASSERT_EQ(raw[0] | raw[1] << 8, 1024) << "the test resource is no longer 1,024 bytes";
+
+    const CVersionInfo version(file.c_str());
+    EXPECT_STREQ(version.GetString("ProductName"), "Exactly 1024");
+    const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(version.QueryValue("\\"));
+    ASSERT_NE(fixed, nullptr);
+    EXPECT_EQ(fixed->dwProductVersionMS, 0x00020000u);
 }
 
 TEST(VersionInfo, FileWithoutVersionDataRaisesTheResourceException) {
