@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "cstring.h"
 #include "ui_test.h"
 
 namespace {
@@ -40,7 +41,10 @@ INPUT KeyInput(WORD virtualKey, bool up) {
 
 }  // namespace
 
-ProgramDriver::ProgramDriver(const std::string& exePath) : m_exePath(exePath) {}
+ProgramDriver::ProgramDriver(const std::string& exePath)
+    : ProgramDriver(AfxWidenText(exePath.c_str())) {}
+
+ProgramDriver::ProgramDriver(std::wstring exePath) : m_exePath(std::move(exePath)) {}
 
 ProgramDriver::~ProgramDriver() {
     if (m_process.hProcess) {
@@ -54,10 +58,10 @@ ProgramDriver::~ProgramDriver() {
 }
 
 bool ProgramDriver::Start() {
-    STARTUPINFOA startup{};
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    std::string commandLine = "\"" + m_exePath + "\"";
-    return ::CreateProcessA(m_exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+    std::wstring commandLine = L"\"" + m_exePath + L"\"";
+    return ::CreateProcessW(m_exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
                             nullptr, nullptr, &startup, &m_process) != FALSE;
 }
 

@@ -23,6 +23,8 @@ struct Picture {
 class ProgramDriver {
 public:
     explicit ProgramDriver(const std::string& exePath);
+    // A path that the code page may not hold.
+    explicit ProgramDriver(std::wstring exePath);
     ~ProgramDriver();
     ProgramDriver(const ProgramDriver&) = delete;
     ProgramDriver& operator=(const ProgramDriver&) = delete;
@@ -82,7 +84,7 @@ private:
     // Enter on this box; waits until it has gone or another box has opened over it.
     bool Answer(HWND box, int milliseconds);
 
-    std::string m_exePath;
+    std::wstring m_exePath;
     PROCESS_INFORMATION m_process{};
     HWND m_main = nullptr;
 };

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
+#include "cstring.h"
 #include "framework_ids.h"
 #include "program_fixture.h"
+#include "read_only_access.h"
 #include "registry_change_watch.h"
 #include "resource.h"
 #include "ui_test.h"
@@ -88,6 +91,92 @@ TEST_F(ProgramTest, HelpAndAboutOpenOnceEachOwnedByTheMainWindow) {
         EXPECT_TRUE(velmar.WaitUntil([&] { return !::IsWindow(window); }));
         EXPECT_TRUE(velmar.WaitUntil([&] { return ::IsWindowEnabled(velmar.MainWindow()) != 0; }));
     }
+}
+
+// A folder whose name no single code page holds, as a user name in another script gives.
+class ProgramInAFolderOfAnyScript {
+public:
+    ProgramInAFolderOfAnyScript() {
+        wchar_t temp[MAX_PATH] = L"";
+        ::GetTempPathW(MAX_PATH, temp);
+        std::wstring folder = temp;
+        for (const wchar_t* part :
+             {L"\u0141ucja", L"\u0417\u0430\u0433\u0440\u0443\u0437\u043a\u0438",
+              L"\u5de5\u5177"}) {
+            folder += part;
+            ::CreateDirectoryW(folder.c_str(), nullptr);
+            m_folders.push_back(folder);
+            folder += L"\\";
+        }
+        m_path = folder + L"velmar.exe";
+        m_copied = ::CopyFileW(AfxWidenText(VELMAR_EXE).c_str(), m_path.c_str(), FALSE) != FALSE;
+    }
+    ~ProgramInAFolderOfAnyScript() {
+        ::DeleteFileW(m_path.c_str());
+        for (auto folder = m_folders.rbegin(); folder != m_folders.rend(); ++folder)
+            ::RemoveDirectoryW(folder->c_str());
+    }
+    ProgramInAFolderOfAnyScript(const ProgramInAFolderOfAnyScript&) = delete;
+    ProgramInAFolderOfAnyScript& operator=(const ProgramInAFolderOfAnyScript&) = delete;
+
+    bool Copied() const { return m_copied; }
+    const std::wstring& Path() const { return m_path; }
+
+private:
+    std::vector<std::wstring> m_folders;
+    std::wstring m_path;
+    bool m_copied = false;
+};
+
+std::wstring StoredPath() {
+    wchar_t path[2 * MAX_PATH] = L"";
+    DWORD size = sizeof path - sizeof(wchar_t);
+    if (::RegGetValueW(HKEY_LOCAL_MACHINE, AfxWidenText(program_registry::kKey).c_str(), L"Path",
+                       RRF_RT_REG_SZ, nullptr, path, &size) != ERROR_SUCCESS)
+        return {};
+    return path;
+}
+
+TEST_F(ProgramTest, StartsFromAFolderOfAnyScriptAndRecordsItsRealPath) {
+    const ProgramInAFolderOfAnyScript copy;
+    ASSERT_TRUE(copy.Copied());
+    ProgramDriver velmar(copy.Path());
+    ASSERT_TRUE(velmar.Start());
+    ASSERT_NE(velmar.WaitForMainWindow(), nullptr) << "the program refused to start";
+    EXPECT_EQ(StoredPath(), copy.Path());
+    CloseWithEscape(velmar);
+    EXPECT_EQ(velmar.WaitForExit(), 0);
+}
+
+// As a standard user meets the program: the machine's record can be read, not written.
+TEST_F(ProgramTest, WithoutWriteAccessToTheMachinesRecordTheAboutBoxOpensOncePerUser) {
+    const std::string userKey = "Software\\Tovera";
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, userKey.c_str());
+    program_registry::SetStoredVersion(program_registry::kRunningVersion - 1);
+    {
+        const ReadOnlyAccess standardUser(HKEY_LOCAL_MACHINE, program_registry::kKey);
+        {
+            ProgramDriver velmar(VELMAR_EXE);
+            ASSERT_TRUE(velmar.Start());
+            ExpectAboutBoxBeforeTheMainWindow(velmar);
+            CloseWithEscape(velmar);
+            EXPECT_EQ(velmar.WaitForExit(), 0);
+        }
+        {
+            ProgramDriver& velmar = StartProgram();
+            EXPECT_EQ(velmar.FindWindowByCaption("About Velmar"), nullptr) << "seen by this user";
+            CloseWithEscape(velmar);
+            EXPECT_EQ(velmar.WaitForExit(), 0);
+        }
+    }
+    EXPECT_EQ(program_registry::StoredVersion(), program_registry::kRunningVersion - 1)
+        << "the machine's record is as it was";
+    DWORD seen = 0, size = sizeof seen;
+    EXPECT_EQ(::RegGetValueA(HKEY_CURRENT_USER, program_registry::kKey, "Version", RRF_RT_REG_DWORD,
+                             nullptr, &seen, &size),
+              ERROR_SUCCESS);
+    EXPECT_EQ(seen, program_registry::kRunningVersion);
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, userKey.c_str());
 }
 
 TEST_F(ProgramTest, OldSystemIsRefusedBeforeAnythingElse) {

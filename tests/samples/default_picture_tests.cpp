@@ -104,9 +104,10 @@ TEST(DefaultPicture, AtTheRealPanelSizeInBothModes) {
 }
 
 TEST(DefaultPicture, HalvesSplitAtTheIntegerMiddleAndEllipsesKeepToWholeThirds) {
-    // Even and odd sides, and sides of 3k, 3k + 1 and 3k + 2 pixels.
-    const SIZE sizes[] = {{9, 8},   {10, 7},  {11, 6},  {12, 9},  {30, 31}, {31, 32},
-                          {32, 33}, {45, 20}, {46, 21}, {47, 22}, {2, 2},   {1, 5}};
+    // Even and odd sides, sides of 3k, 3k + 1 and 3k + 2 pixels, and the real size at 150 % and
+    // 200 % display scaling.
+    const SIZE sizes[] = {{9, 8},   {10, 7},  {11, 6},  {12, 9}, {30, 31}, {31, 32},   {32, 33},
+                          {45, 20}, {46, 21}, {47, 22}, {2, 2},  {1, 5},   {288, 189}, {384, 252}};
     for (const SIZE size : sizes)
         for (int nPanel : {0, 1})
             for (bool mono : {false, true}) ExpectDefaultPicture(size, nPanel, mono);

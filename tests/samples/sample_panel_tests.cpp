@@ -113,6 +113,49 @@ TEST(DrawSamplePicture, CopiesThePanelOneToOneAndShowsBlackAndWhiteAsBlackAndWhi
     }
 }
 
+// After a move to a monitor of another scale the button has another size than the bitmap made
+// for it: the picture keeps its pixels, in the top-left corner, with the button face around it.
+TEST(DrawSamplePicture, NeverStretchesIntoAButtonOfAnotherSize) {
+    const SIZE size{30, 20};
+    TestPanel panel;
+    MakePanel(panel, 0, size, false);
+    const Pixels picture = ReadPanel(panel);
+    const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
+    for (const SIZE button : {SIZE{45, 30}, SIZE{20, 14}, SIZE{45, 14}}) {
+        DrawTarget target(button, RGB(1, 2, 3));
+        DRAWITEMSTRUCT item{};
+        item.CtlType = ODT_BUTTON;
+        item.itemAction = ODA_DRAWENTIRE;
+        item.hDC = target.dc;
+        item.rcItem = {0, 0, button.cx, button.cy};
+        DrawSamplePicture(panel.View(), item);
+        const Pixels shown = target.Read();
+        int wrong = 0;
+        for (int y = 0; y < button.cy; ++y)
+            for (int x = 0; x < button.cx; ++x) {
+                const COLORREF expected = x < size.cx && y < size.cy
+                                              ? picture[static_cast<size_t>(y * size.cx + x)]
+                                              : face;
+                wrong += shown[static_cast<size_t>(y * button.cx + x)] != expected;
+            }
+        EXPECT_EQ(wrong, 0) << button.cx << " x " << button.cy;
+    }
+}
+
+TEST(BltSample, BetweenPanelsOfDifferentSizesCoversWhatBothHave) {
+    TestPanel small, large;
+    MakePanel(small, 0, {20, 12}, false);
+    MakePanel(large, 1, {30, 18}, false);
+    const Pixels before = ReadPanel(large);
+    BltSample(small.View(), large.View(), 0, SRCCOPY);
+    Pixels expected = before;
+    const Pixels source = ReadPanel(small);
+    for (int y = 0; y < 12; ++y)
+        for (int x = 0; x < 20; ++x)
+            expected[static_cast<size_t>(y * 30 + x)] = source[static_cast<size_t>(y * 20 + x)];
+    EXPECT_EQ(ReadPanel(large), expected);
+}
+
 TEST(PictureButtons, ShowBothPanelsOnTheScreenAndRepaintAfterABlit) {
     CPanelTestDlg dlg;
     ASSERT_TRUE(dlg.Create());

@@ -6,6 +6,7 @@
 
 #include "app_settings.h"
 #include "program_path.h"
+#include "read_only_access.h"
 #include "registry_change_watch.h"
 #include "test_registry_key.h"
 #include "velmar_version.h"

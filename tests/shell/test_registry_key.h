@@ -38,17 +38,3 @@ bool KeyExists(HKEY root, const std::string& key);
 void WriteRawValue(HKEY root, const std::string& key, const char* name, DWORD type,
                    const std::string& data);
 std::string DwordBytes(DWORD value);
-
-// Lets everyone only read the key (and nothing more) for as long as it lives; then full access
-// again, so the key can be deleted.
-class ReadOnlyAccess {
-public:
-    ReadOnlyAccess(HKEY root, const std::string& key);
-    ~ReadOnlyAccess();
-    ReadOnlyAccess(const ReadOnlyAccess&) = delete;
-    ReadOnlyAccess& operator=(const ReadOnlyAccess&) = delete;
-
-private:
-    HKEY m_root;
-    std::string m_key;
-};
