@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "dialog_icons.h"
 #include "modal_test.h"
@@ -140,6 +142,23 @@ TEST(DialogIcons, IdZeroAndTheProgramsIdGiveTheSameLargeAndSmallIcons) {
     SetDialogIcons(&dlg, 4242);
     EXPECT_EQ(IconOf(dlg, ICON_BIG), nullptr) << "an id without an icon leaves none";
     EXPECT_EQ(IconOf(dlg, ICON_SMALL), nullptr);
+}
+
+// What Windows picks from at 100 % to 300 % display scaling and in Explorer's large views.
+TEST(ProgramIcon, HasAnImageOfEverySizeWindowsAsksFor) {
+    const HMODULE module = AfxGetResourceHandle();
+    const HRSRC found = ::FindResourceA(module, MAKEINTRESOURCEA(IDR_MAINFRAME), RT_GROUP_ICON);
+    ASSERT_NE(found, nullptr);
+    const auto* group = static_cast<const BYTE*>(::LockResource(::LoadResource(module, found)));
+    // The group's directory: three words (count last), then 14-byte entries, width first.
+    const int count = group[4] | group[5] << 8;
+    std::vector<int> sizes;
+    for (int i = 0; i < count; ++i) {
+        const int width = group[6 + 14 * i];
+        sizes.push_back(width == 0 ? 256 : width);
+    }
+    for (const int size : {16, 20, 24, 32, 48, 256})
+        EXPECT_NE(std::find(sizes.begin(), sizes.end(), size), sizes.end()) << size;
 }
 
 // A module with resources but no icon, to tell the cache from the resource module.
