@@ -1,11 +1,13 @@
 #include "velmar_dlg.h"
 
 #include "app_settings.h"
+#include "clipboard_text.h"
 #include "dialog_icons.h"
 #include "hex_exchange.h"
+#include "meaning_view.h"
 #include "resource.h"
 #include "rop_code.h"
-#include "rop_truth_table.h"
+#include "rop_code_comment.h"
 #include "velmar_app.h"
 
 namespace {
@@ -43,6 +45,9 @@ ON_BN_CLICKED(IDC_DEFAULTS2, &CVelmarDlg::OnDefaults2)
 ON_WM_DRAWITEM()
 ON_COMMAND(ID_SYNC_FROM_HEX, &CVelmarDlg::OnSyncFromHex)
 ON_COMMAND(ID_SYNC_FROM_TABLE, &CVelmarDlg::OnSyncFromTable)
+ON_BN_CLICKED(IDC_EXPRESSION_SET, &CVelmarDlg::OnSetExpression)
+ON_EN_CHANGE(IDC_EXPRESSION, &CVelmarDlg::OnExpressionChanged)
+ON_BN_CLICKED(IDC_COPY_AS_C, &CVelmarDlg::OnCopyAsC)
 END_MESSAGE_MAP()
 
 CVelmarDlg::CVelmarDlg(CWnd* pParent) : CDialog(IDD_VELMAR_DIALOG, pParent) {
@@ -110,27 +115,42 @@ void CVelmarDlg::RecreateSampleBitmap(int nPanel) {
     CreateSampleBitmap(Panel(nPanel), nPanel);
 }
 
+RopTruthTable::Results CVelmarDlg::ResultColumn() const {
+    RopTruthTable::Results results{};
+    for (int row = 1; row <= 8; ++row)
+        results[row - 1] = IsDlgButtonChecked(IDC_RESULT_ROW1 + row - 1) == BST_CHECKED;
+    return results;
+}
+
 void CVelmarDlg::SyncRopCode(BOOL bFromCheckBoxes) {
     UpdateData(TRUE);
     if (bFromCheckBoxes) {
-        RopTruthTable::Results results{};
-        for (int row = 1; row <= 8; ++row)
-            results[row - 1] = IsDlgButtonChecked(IDC_RESULT_ROW1 + row - 1) == BST_CHECKED;
-        const DWORD code = RopTruthTable::CodeFromIndex(RopTruthTable::IndexFromResults(results));
+        const DWORD code =
+            RopTruthTable::CodeFromIndex(RopTruthTable::IndexFromResults(ResultColumn()));
         if (code != m_dwRop) {
             m_dwRop = code;
             UpdateData(FALSE);
         }
-        return;
+    } else {
+        const RopTruthTable::Results wanted =
+            RopTruthTable::ResultsFromIndex(RopTruthTable::IndexOfCode(m_dwRop));
+        for (int row = 8; row >= 1; --row) {
+            const int id = IDC_RESULT_ROW1 + row - 1;
+            const bool checked = IsDlgButtonChecked(id) == BST_CHECKED;
+            if (checked != wanted[row - 1])
+                CheckDlgButton(id, wanted[row - 1] ? BST_CHECKED : BST_UNCHECKED);
+        }
     }
-    const RopTruthTable::Results wanted =
-        RopTruthTable::ResultsFromIndex(RopTruthTable::IndexOfCode(m_dwRop));
-    for (int row = 8; row >= 1; --row) {
-        const int id = IDC_RESULT_ROW1 + row - 1;
-        const bool checked = IsDlgButtonChecked(id) == BST_CHECKED;
-        if (checked != wanted[row - 1])
-            CheckDlgButton(id, wanted[row - 1] ? BST_CHECKED : BST_UNCHECKED);
-    }
+    ShowMeaning();
+}
+
+// Of the operation the result column shows, so a Hex text out of range or unreadable is
+// described as the column shows it: by its bits 16 to 23.
+void CVelmarDlg::ShowMeaning() {
+    const std::uint8_t index = RopTruthTable::IndexFromResults(ResultColumn());
+    if (index == m_nMeaningIndex) return;
+    ShowRopMeaning(*this, index);
+    m_nMeaningIndex = index;
 }
 
 BOOL CVelmarDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
@@ -144,11 +164,63 @@ BOOL CVelmarDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
     return CDialog::OnCommand(wParam, lParam);
 }
 
-void CVelmarDlg::OnSrcCopy() {
+void CVelmarDlg::SetCode(DWORD dwRop) {
     UpdateData(TRUE);
-    m_dwRop = kSrcCopy;
+    m_dwRop = dwRop;
     UpdateData(FALSE);
     SyncRopCode(FALSE);
+}
+
+void CVelmarDlg::OnSetExpression() {
+    CWnd* field = GetDlgItem(IDC_EXPRESSION);
+    const CString text = field->GetWindowText();
+    const RopReading reading = ReadRopOperation(RopInputKind::Field, text.GetString());
+    if (!reading.result.ok) {
+        ShowExpressionFault(reading);
+        return;
+    }
+    SetDlgItemText(IDC_EXPRESSION_STATUS, "");
+    SetCode(RopTruthTable::CodeFromIndex(reading.result.index));
+}
+
+// In the window, not in a message box: the status line says what is wrong, and the part of
+// the text it speaks of is selected for the user to mend.
+void CVelmarDlg::ShowExpressionFault(const RopReading& reading) {
+    SetDlgItemText(IDC_EXPRESSION_STATUS,
+                   DescribeRopReadingFault(reading.kind, reading.result).c_str());
+    CWnd* field = GetDlgItem(IDC_EXPRESSION);
+    field->SetFocus();
+    const auto start = static_cast<int>(reading.result.errorOffset);
+    field->SendMessage(EM_SETSEL, static_cast<WPARAM>(start),
+                       static_cast<LPARAM>(start + static_cast<int>(reading.result.errorLength)));
+}
+
+// A mended text has no fault yet.
+void CVelmarDlg::OnExpressionChanged() { SetDlgItemText(IDC_EXPRESSION_STATUS, ""); }
+
+// The code a blit would use, while the Hex field holds one; otherwise the table's code of the
+// operation the window shows.
+void CVelmarDlg::OnCopyAsC() {
+    const DWORD code =
+        CheckRopCodeRange(m_dwRop)
+            ? m_dwRop
+            : RopTruthTable::CodeFromIndex(RopTruthTable::IndexFromResults(ResultColumn()));
+    CopyTextToClipboard(this, FormatRopCodeWithComment(code));
+}
+
+// Enter and Escape both come as the cancel command, the first because "&Close" is the default
+// button; only the key tells them apart. Enter in the Hex field keeps the typed code (its sync
+// has run), in the expression field it sets it; anywhere else it closes, as Escape always does.
+void CVelmarDlg::OnCancel() {
+    if (::GetKeyState(VK_RETURN) < 0) {
+        HWND focus = ::GetFocus();
+        if (focus == ::GetDlgItem(m_hWnd, IDC_HEX)) return;
+        if (focus == ::GetDlgItem(m_hWnd, IDC_EXPRESSION)) {
+            OnSetExpression();
+            return;
+        }
+    }
+    CDialog::OnCancel();
 }
 
 BOOL CVelmarDlg::OnInitDialog() {

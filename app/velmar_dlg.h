@@ -2,6 +2,9 @@
 
 #include "afxwin.h"
 #include "color_combo.h"
+#include "rop_code.h"
+#include "rop_reader.h"
+#include "rop_truth_table.h"
 #include "sample_panel.h"
 
 // The main window: the truth table and the Hex field as two views of one ROP code, and the two
@@ -28,6 +31,7 @@ protected:
     COLORREF m_crPattern[2];
     COLORREF m_crBk[2];
     COLORREF m_crText[2];
+    int m_nMeaningIndex = -1;  // the index the "Meaning" area shows, -1 before the first
 
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     void DoDataExchange(CDataExchange* pDX) override;
@@ -61,9 +65,13 @@ protected:
     void OnDefaults2() {
         RunPanelCommand([this] { ResetSampleColors(Panel(1)); });
     }
-    void OnSrcCopy();
+    void OnSrcCopy() { SetCode(kSrcCopy); }
     void OnSyncFromHex() { SyncRopCode(FALSE); }
     void OnSyncFromTable() { SyncRopCode(TRUE); }
+    void OnSetExpression();
+    void OnExpressionChanged();
+    void OnCopyAsC();
+    void OnCancel() override;
 
     DECLARE_MESSAGE_MAP()
 
@@ -78,6 +86,11 @@ private:
         UpdateData(FALSE);
     }
     void SetUpFirstLoad();
+    // Commit, the code, load, and the result column from it: SRCCOPY and Set.
+    void SetCode(DWORD dwRop);
+    RopTruthTable::Results ResultColumn() const;
+    void ShowMeaning();
+    void ShowExpressionFault(const RopReading& reading);
     void RecreateSampleBitmap(int nPanel);
     CColorCombo* Picker(int n);
     COLORREF& PickerColor(int n);

@@ -46,6 +46,7 @@ public:
     BOOL SetForegroundWindow() { return ::SetForegroundWindow(m_hWnd); }
     UINT IsDlgButtonChecked(int nID) const { return ::IsDlgButtonChecked(m_hWnd, nID); }
     void CheckDlgButton(int nID, UINT nCheck) { ::CheckDlgButton(m_hWnd, nID, nCheck); }
+    void SetDlgItemText(int nID, LPCSTR text) { ::SetDlgItemTextA(m_hWnd, nID, text); }
     HICON SetIcon(HICON hIcon, BOOL bBigIcon);
     void CenterWindow(CWnd* pAlternateOwner = nullptr);
     BOOL DestroyWindow();

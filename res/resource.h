@@ -40,6 +40,16 @@
 #define IDC_DEFAULTS2 3057
 #define IDC_SRCCOPY 3058
 
+// Main dialog: the meaning of the code, and the expression field.
+#define IDC_MEANING_RPN 3062
+#define IDC_MEANING_NAME 3063
+#define IDC_MEANING_C 3064
+#define IDC_MEANING_USES 3065
+#define IDC_EXPRESSION 3066
+#define IDC_EXPRESSION_SET 3067
+#define IDC_EXPRESSION_STATUS 3068
+#define IDC_COPY_AS_C 3069
+
 // Commands the main dialog posts to itself; no control has these ids.
 #define ID_SYNC_FROM_HEX 3059
 #define ID_SYNC_FROM_TABLE 3060

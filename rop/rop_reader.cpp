@@ -157,3 +157,7 @@ std::string_view RopInputKindName(RopInputKind kind) {
     }
     return "operation";
 }
+
+std::string DescribeRopReadingFault(RopInputKind kind, const RopParseResult& result) {
+    return std::string(RopInputKindName(kind)) + ": " + result.error;
+}

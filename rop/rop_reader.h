@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "rop_parse_result.h"
@@ -43,3 +44,7 @@ RopInputKind ClassifyRopInput(RopInputKind kind, std::string_view text);
 
 // "rows", "index", "RPN", "expression", "code", "name"; "operation" for Auto and Field.
 std::string_view RopInputKindName(RopInputKind kind);
+
+// A fault as both the window and velmar-rop word it: how the text was read, then what is wrong
+// and where: "expression: unknown operand 'Q' at position 5 (operands are P, S, D, 0, 1)".
+std::string DescribeRopReadingFault(RopInputKind kind, const RopParseResult& result);

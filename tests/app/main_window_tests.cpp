@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "afxwin.h"
+#include "main_window_steps.h"
 #include "program_fixture.h"
 #include "resource.h"
 
@@ -18,40 +19,6 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kGreen = RGB(0, 255, 0);
 constexpr COLORREF kMagenta = RGB(255, 0, 255);
 constexpr int kGreenIndex = 10, kMagentaIndex = 13, kWhiteIndex = 15;
-
-std::string ResultColumn(const ProgramDriver& velmar) {
-    std::string rows;
-    for (int row = 1; row <= 8; ++row)
-        rows += velmar.IsChecked(IDC_RESULT_ROW1 + row - 1) ? '1' : '0';
-    return rows;
-}
-
-// The posted sync has run once the column shows what the code says.
-bool WaitForResultColumn(const ProgramDriver& velmar, const std::string& rows) {
-    return velmar.WaitUntil([&] { return ResultColumn(velmar) == rows; });
-}
-
-// Ticks exactly the rows marked '1', clicking only the boxes that must change.
-void TickResults(ProgramDriver& velmar, const std::string& rows) {
-    for (int row = 1; row <= 8; ++row) {
-        const int id = IDC_RESULT_ROW1 + row - 1;
-        const bool wanted = rows[row - 1] == '1';
-        if (velmar.IsChecked(id) == wanted) continue;
-        velmar.ClickItem(id);
-        EXPECT_TRUE(velmar.WaitForCheck(id, wanted)) << "row " << row;
-    }
-}
-
-void ReplaceHexText(ProgramDriver& velmar, const std::string& text) {
-    velmar.ClickItem(IDC_HEX);
-    ASSERT_TRUE(velmar.WaitForFocus(IDC_HEX));
-    velmar.PressKey(VK_END);
-    velmar.PressKeys({VK_SHIFT, VK_HOME});
-    velmar.PressKey(VK_DELETE);
-    EXPECT_TRUE(velmar.WaitForText(IDC_HEX, ""));
-    velmar.TypeText(text);
-    EXPECT_TRUE(velmar.WaitForText(IDC_HEX, text)) << velmar.Text(IDC_HEX);
-}
 
 // Chooses a palette entry as a person does with the keyboard: a click gives the picker the focus
 // (and drops its list, which Escape closes again), then Home and the arrow keys move the choice.

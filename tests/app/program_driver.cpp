@@ -180,14 +180,17 @@ void ProgramDriver::PressKeys(std::initializer_list<WORD> chord) {
     SendInputs(inputs);
 }
 
+// Characters as such, not as key combinations: which keys give '(' depends on the keyboard
+// layout (and the virtual one of a bare X server gives it a key of its own that types nothing).
 void ProgramDriver::TypeText(const std::string& text) {
     for (char c : text) {
-        const SHORT scan = ::VkKeyScanA(c);
-        const WORD key = LOBYTE(scan);
-        if (HIBYTE(scan) & 1)
-            PressKeys({VK_SHIFT, key});
-        else
-            PressKey(key);
+        INPUT down{};
+        down.type = INPUT_KEYBOARD;
+        down.ki.wScan = static_cast<unsigned char>(c);
+        down.ki.dwFlags = KEYEVENTF_UNICODE;
+        INPUT up = down;
+        up.ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
+        SendInputs({down, up});
     }
 }
 

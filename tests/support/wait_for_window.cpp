@@ -4,8 +4,8 @@
 #include <cstdlib>
 
 // wait_for_window CAPTION [MILLISECONDS [DISMISS_CAPTION [READY_FILE]]]: exits 0 once a visible
-// window with that caption exists, and then writes READY_FILE (for a caller that cannot see this
-// process's desktop). A window captioned DISMISS_CAPTION that shows up first (an About box on a
+// window with that caption exists and has been painted, and then writes READY_FILE (for a caller
+// that cannot see this process's desktop). A window captioned DISMISS_CAPTION that shows up first (an About box on a
 // first run) is answered with OK.
 int main(int argc, char** argv) {
     if (argc < 2) return 2;
@@ -15,6 +15,8 @@ int main(int argc, char** argv) {
     for (int waited = 0; waited < limit; waited += 50) {
         HWND window = ::FindWindowA(nullptr, argv[1]);
         if (window && ::IsWindowVisible(window)) {
+            ::RedrawWindow(window, nullptr, nullptr,
+                           RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
             if (FILE* ready = readyFile ? std::fopen(readyFile, "w") : nullptr) std::fclose(ready);
             return 0;
         }

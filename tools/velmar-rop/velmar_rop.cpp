@@ -16,14 +16,9 @@ VelmarRopRun Report(std::string out) { return {0, std::move(out), {}}; }
 
 VelmarRopRun Refuse(const std::string& message) { return {1, {}, "velmar-rop: " + message + "\n"}; }
 
-// "expression: unknown operand 'Q' at position 5 ...": how the text was read, then the fault.
-std::string ReadingError(RopInputKind kind, const RopParseResult& result) {
-    return std::string(RopInputKindName(kind)) + ": " + result.error;
-}
-
 VelmarRopRun AnswerTernary(const CommandLine& command) {
     const RopReading input = ReadRopOperation(command.kind, command.input);
-    if (!input.result.ok) return Refuse(ReadingError(input.kind, input.result));
+    if (!input.result.ok) return Refuse(DescribeRopReadingFault(input.kind, input.result));
     const OperationFacts facts = CollectOperationFacts(input.result.index, input.givenCode);
     return Report(command.json ? FormatOperationJson(facts, input.kind)
                                : FormatOperationText(facts, input.kind));
@@ -31,7 +26,8 @@ VelmarRopRun AnswerTernary(const CommandLine& command) {
 
 VelmarRopRun AnswerPenMix(const CommandLine& command) {
     const RopPenMixReading input = ReadRopPenMix(command.input);
-    if (!input.result.ok) return Refuse("--rop2: " + ReadingError(input.kind, input.result));
+    if (!input.result.ok)
+        return Refuse("--rop2: " + DescribeRopReadingFault(input.kind, input.result));
     const PenMixFacts facts = CollectPenMixFacts(input.mix);
     return Report(command.json ? FormatPenMixJson(facts, input.kind)
                                : FormatPenMixText(facts, input.kind));
@@ -40,10 +36,10 @@ VelmarRopRun AnswerPenMix(const CommandLine& command) {
 VelmarRopRun AnswerQuaternary(const CommandLine& command) {
     const RopReading foreground = ReadRopOperation(RopInputKind::Auto, command.input);
     if (!foreground.result.ok)
-        return Refuse("--fore: " + ReadingError(foreground.kind, foreground.result));
+        return Refuse("--fore: " + DescribeRopReadingFault(foreground.kind, foreground.result));
     const RopReading background = ReadRopOperation(RopInputKind::Auto, command.background);
     if (!background.result.ok)
-        return Refuse("--back: " + ReadingError(background.kind, background.result));
+        return Refuse("--back: " + DescribeRopReadingFault(background.kind, background.result));
     const MaskFacts facts = CollectMaskFactsOfHalves(foreground, background);
     return Report(command.json ? FormatMaskJson(facts) : FormatMaskText(facts));
 }
