@@ -1,7 +1,5 @@
 #include "cstring.h"
 
-#include <cstdarg>
-#include <cstdio>
 #include <vector>
 
 #include "framework_ids.h"
@@ -16,36 +14,18 @@ BOOL CString::LoadString(UINT nID) {
     return length > 0;
 }
 
-void CString::Format(LPCSTR format, ...) {
-    va_list args;
-    va_start(args, format);
-    va_list copy;
-    va_copy(copy, args);
-    const int length = std::vsnprintf(nullptr, 0, format, copy);
-    va_end(copy);
-    if (length < 0) {
-        m_text.clear();
-    } else {
-        std::vector<char> buffer(static_cast<size_t>(length) + 1);
-        std::vsnprintf(buffer.data(), buffer.size(), format, args);
-        m_text.assign(buffer.data(), static_cast<size_t>(length));
-    }
-    va_end(args);
-}
-
 CString AfxLoadString(UINT nID) {
     CString text;
     text.LoadString(nID);
     return text;
 }
 
-std::wstring AfxWidenText(LPCSTR text) {
+CStringW AfxWidenText(LPCSTR text) {
     const int length = text ? ::MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0) : 0;
-    if (length <= 0) return {};
-    std::wstring wide(static_cast<size_t>(length), L'\0');
+    if (length <= 0) return CStringW();
+    std::vector<wchar_t> wide(static_cast<size_t>(length), L'\0');
     ::MultiByteToWideChar(CP_ACP, 0, text, -1, wide.data(), length);
-    wide.resize(static_cast<size_t>(length - 1));
-    return wide;
+    return CStringW(wide.data());
 }
 
 void AfxFormatString2(CString& result, UINT nIDS, LPCSTR text1, LPCSTR text2) {

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 // The framework's string: an owned, zero-terminated 8-bit text that converts to LPCSTR.
 class CString {
@@ -23,8 +24,6 @@ public:
 
     // Loads a string-table entry of the resource module; FALSE (and empty) when there is none.
     BOOL LoadString(UINT nID);
-    // printf-style formatting of any length.
-    void Format(LPCSTR format, ...);
 
     CString& operator+=(const CString& more) {
         m_text += more.m_text;
@@ -41,8 +40,26 @@ private:
 // A string-table entry as a value (empty when the module lacks it).
 CString AfxLoadString(UINT nID);
 
-// An 8-bit text of the code page in UTF-16, for the wide functions of the system.
-std::wstring AfxWidenText(LPCSTR text);
+// A UTF-16 text, for the system's wide functions: paths and values the code page cannot hold.
+// (Kept in a vector rather than a std::wstring, whose library instantiation is a tenth of the
+// program's size.)
+class CStringW {
+public:
+    CStringW() : m_text(1, L'\0') {}
+    CStringW(LPCWSTR text) : m_text(text, text + (text ? ::lstrlenW(text) : 0)) {
+        m_text.push_back(L'\0');
+    }
+
+    operator LPCWSTR() const { return m_text.data(); }
+    int GetLength() const { return static_cast<int>(m_text.size() - 1); }
+    friend bool operator==(const CStringW& a, const CStringW& b) { return a.m_text == b.m_text; }
+
+private:
+    std::vector<wchar_t> m_text;  // ends in its zero
+};
+
+// An 8-bit text of the code page in UTF-16.
+CStringW AfxWidenText(LPCSTR text);
 
 // Replaces %1 and %2 in string nIDS with the two texts.
 void AfxFormatString2(CString& result, UINT nIDS, LPCSTR text1, LPCSTR text2);

@@ -1,7 +1,5 @@
 #include "rop_code.h"
 
-#include <cstdio>
-
 #include "rop_text_chars.h"
 
 namespace {
@@ -29,17 +27,9 @@ std::uint32_t StrToULongBase16(std::string_view text) {
 
 }  // namespace
 
-std::string FormatRopCode(std::uint32_t code) {
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%X", static_cast<unsigned>(code));
-    return text;
-}
+std::string FormatRopCode(std::uint32_t code) { return "0x" + FormatRopHexDigits(code, 1); }
 
-std::string FormatFullRopCode(std::uint32_t code) {
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(code));
-    return text;
-}
+std::string FormatFullRopCode(std::uint32_t code) { return "0x" + FormatRopHexDigits(code, 8); }
 
 ParsedRopCode ParseRopCode(std::string_view text) {
     text = text.substr(0, kRopCodeTextLimit);
@@ -53,8 +43,4 @@ ParsedRopCode ParseRopCode(std::string_view text) {
 
 bool CheckRopCodeRange(std::uint32_t value) { return value >= kRopCodeMin && value <= kRopCodeMax; }
 
-std::string FormatRopCodeBound(std::uint32_t bound) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%lx", static_cast<unsigned long>(bound));
-    return text;
-}
+std::string FormatRopCodeBound(std::uint32_t bound) { return FormatRopHexDigits(bound, 1, true); }

@@ -1,7 +1,5 @@
 #include "rop_index_text.h"
 
-#include <cstdio>
-
 #include "rop_hex_number.h"
 #include "rop_text_chars.h"
 #include "rop_truth_table.h"
@@ -43,8 +41,4 @@ RopParseResult ParseRopIndex(std::string_view text) {
     return RopParseResult::Success(static_cast<std::uint8_t>(parsed.value));
 }
 
-std::string FormatRopIndex(std::uint8_t index) {
-    char text[8];
-    std::snprintf(text, sizeof text, "0x%02X", static_cast<unsigned>(index));
-    return text;
-}
+std::string FormatRopIndex(std::uint8_t index) { return "0x" + FormatRopHexDigits(index, 2); }

@@ -1,9 +1,9 @@
 #include "rop_low_word.h"
 
 #include <array>
-#include <cstdio>
 #include <string_view>
 
+#include "rop_text_chars.h"
 #include "rop_truth_table.h"
 
 namespace {
@@ -84,7 +84,5 @@ bool HasPublishedLowWord(std::uint32_t code) {
 }
 
 std::string FormatRopLowWord(std::uint16_t lowWord) {
-    char text[8];
-    std::snprintf(text, sizeof text, "0x%04X", static_cast<unsigned>(lowWord));
-    return text;
+    return "0x" + FormatRopHexDigits(lowWord, 4);
 }

@@ -2,6 +2,16 @@
 
 #include "rop_parse_result.h"
 
+std::string FormatRopHexDigits(std::uint32_t value, int digits, bool lowerCase) {
+    const char* const symbols = lowerCase ? "0123456789abcdef" : "0123456789ABCDEF";
+    std::string text;
+    do {
+        text.insert(text.begin(), symbols[value & 0xF]);
+        value >>= 4;
+    } while (value != 0 || static_cast<int>(text.size()) < digits);
+    return text;
+}
+
 std::string RopTextPosition(std::size_t offset) { return "position " + std::to_string(offset + 1); }
 
 std::string QuoteRopText(std::string_view text) {

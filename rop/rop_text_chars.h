@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -45,6 +46,10 @@ constexpr bool EqualsIgnoringRopCase(std::string_view a, std::string_view b) {
         if (upper(a[i]) != upper(b[i])) return false;
     return true;
 }
+
+// The value in hexadecimal, at least `digits` digits (zeros in front): 0x2E, 4 -> "002E".
+// Upper-case digits unless asked otherwise; "0x" is the caller's to add.
+std::string FormatRopHexDigits(std::uint32_t value, int digits, bool lowerCase = false);
 
 // "position 5" for offset 4: messages count characters from 1, as a user does.
 std::string RopTextPosition(std::size_t offset);

@@ -26,7 +26,7 @@ CAboutDlg::CAboutDlg(CWnd* pParent)
     m_strDescription = StringOrEmpty(version.GetString("FileDescription"));
     const CString name = StringOrEmpty(version.GetString("ProductName"));
     const CString number = StringOrEmpty(version.GetString("ProductVersion"));
-    m_strNameVersion.Format("%s v%s", static_cast<LPCSTR>(name), static_cast<LPCSTR>(number));
+    m_strNameVersion = name + " v" + number;
     m_strLegalNotice = StringOrEmpty(version.GetString("LegalCopyright"));
 }
 

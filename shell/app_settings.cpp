@@ -9,8 +9,8 @@ constexpr char kPathValue[] = "Path";
 constexpr char kVersionValue[] = "Version";
 
 // As the file system compares names: letter case folded character by character, in any script.
-bool IsSamePathIgnoringCase(const std::wstring& a, const wchar_t* b) {
-    return ::CompareStringOrdinal(a.c_str(), -1, b, -1, TRUE) == CSTR_EQUAL;
+bool IsSamePathIgnoringCase(LPCWSTR a, LPCWSTR b) {
+    return ::CompareStringOrdinal(a, -1, b, -1, TRUE) == CSTR_EQUAL;
 }
 
 }  // namespace
@@ -23,7 +23,7 @@ void AppSettings::Initialize() {
 }
 
 void AppSettings::RecordProgramPath() {
-    const std::wstring stored = GetStringValueW(kSection, kPathValue, L"");
+    const CStringW stored = GetStringValueW(kSection, kPathValue, L"");
     wchar_t path[MAX_PATH];
     if (GetProgramPath(path) && !IsSamePathIgnoringCase(stored, path))
         SetStringValueW(kSection, kPathValue, path);

@@ -20,7 +20,7 @@ LONG QueryValue(HKEY key, LPCWSTR name, DWORD* type, wchar_t* data, DWORD* size)
 // A REG_SZ value, or nothing for any other type or a failed read. The value can change between
 // the two queries; the second one then fails rather than overrun.
 template <typename Char>
-std::optional<std::basic_string<Char>> QueryStringValue(HKEY key, const Char* name) {
+std::optional<std::vector<Char>> QueryStringValue(HKEY key, const Char* name) {
     DWORD type = REG_NONE;
     DWORD size = 0;
     if (QueryValue(key, name, &type, nullptr, &size) != ERROR_SUCCESS || type != REG_SZ)
@@ -29,7 +29,7 @@ std::optional<std::basic_string<Char>> QueryStringValue(HKEY key, const Char* na
     std::vector<Char> text(size / sizeof(Char) + 1, Char(0));
     if (QueryValue(key, name, &type, text.data(), &size) != ERROR_SUCCESS || type != REG_SZ)
         return std::nullopt;
-    return std::basic_string<Char>(text.data());
+    return text;
 }
 
 }  // namespace
@@ -46,7 +46,8 @@ void RegistryStore::SetKeyPath(LPCSTR lpszKeyPath) {
     }
     const CWinApp* app = AfxGetApp();
     if (app && app->m_pszRegistryKey && app->m_pszProfileName)
-        m_strKeyPath.Format("Software\\%s\\%s\\", app->m_pszRegistryKey, app->m_pszProfileName);
+        m_strKeyPath =
+            CString("Software\\") + app->m_pszRegistryKey + "\\" + app->m_pszProfileName + "\\";
     else
         m_strKeyPath.Empty();
 }
@@ -101,23 +102,23 @@ CString RegistryStore::GetStringValue(LPCSTR lpszSection, LPCSTR lpszName,
     try {
         const RegistryKey key = OpenSectionForReading(lpszSection);
         if (!key) return lpszDefault;
-        const std::optional<std::string> text = QueryStringValue(key.Get(), lpszName);
-        return text ? CString(*text) : CString(lpszDefault);
+        const std::optional<std::vector<char>> text = QueryStringValue(key.Get(), lpszName);
+        return text ? CString(text->data()) : CString(lpszDefault);
     } catch (const std::bad_alloc&) {
         return CString();
     }
 }
 
-std::wstring RegistryStore::GetStringValueW(LPCSTR lpszSection, LPCSTR lpszName,
-                                            const std::wstring& strDefault) const {
+CStringW RegistryStore::GetStringValueW(LPCSTR lpszSection, LPCSTR lpszName,
+                                        LPCWSTR lpszDefault) const {
     try {
         const RegistryKey key = OpenSectionForReading(lpszSection);
-        if (!key || !lpszName) return strDefault;
-        const std::optional<std::wstring> text =
-            QueryStringValue(key.Get(), AfxWidenText(lpszName).c_str());
-        return text ? *text : strDefault;
+        if (!key || !lpszName) return lpszDefault;
+        const std::optional<std::vector<wchar_t>> text =
+            QueryStringValue<wchar_t>(key.Get(), AfxWidenText(lpszName));
+        return text ? CStringW(text->data()) : CStringW(lpszDefault);
     } catch (const std::bad_alloc&) {
-        return std::wstring();
+        return CStringW();
     }
 }
 
@@ -130,11 +131,11 @@ BOOL RegistryStore::SetStringValue(LPCSTR lpszSection, LPCSTR lpszName, LPCSTR l
                             reinterpret_cast<const BYTE*>(lpszValue), size) == ERROR_SUCCESS;
 }
 
-BOOL RegistryStore::SetStringValueW(LPCSTR lpszSection, LPCSTR lpszName,
-                                    const std::wstring& strValue) const {
+BOOL RegistryStore::SetStringValueW(LPCSTR lpszSection, LPCSTR lpszName, LPCWSTR lpszValue) const {
+    if (!lpszValue) return FALSE;
     const RegistryKey key = CreateSection(lpszSection);
     if (!key || !lpszName) return FALSE;
-    const auto size = static_cast<DWORD>((strValue.size() + 1) * sizeof(wchar_t));
-    return ::RegSetValueExW(key.Get(), AfxWidenText(lpszName).c_str(), 0, REG_SZ,
-                            reinterpret_cast<const BYTE*>(strValue.c_str()), size) == ERROR_SUCCESS;
+    const auto size = static_cast<DWORD>((::lstrlenW(lpszValue) + 1) * sizeof(wchar_t));
+    return ::RegSetValueExW(key.Get(), AfxWidenText(lpszName), 0, REG_SZ,
+                            reinterpret_cast<const BYTE*>(lpszValue), size) == ERROR_SUCCESS;
 }

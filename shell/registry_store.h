@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <string>
-
 #include "afxwin.h"
 #include "registry_key.h"
 
@@ -25,9 +23,8 @@ public:
     BOOL SetStringValue(LPCSTR lpszSection, LPCSTR lpszName, LPCSTR lpszValue) const;
     // The same in UTF-16, for texts such as file paths that the code page may not hold; the
     // registry gives readers of the 8-bit form their code page's best rendering of it.
-    std::wstring GetStringValueW(LPCSTR lpszSection, LPCSTR lpszName,
-                                 const std::wstring& strDefault) const;
-    BOOL SetStringValueW(LPCSTR lpszSection, LPCSTR lpszName, const std::wstring& strValue) const;
+    CStringW GetStringValueW(LPCSTR lpszSection, LPCSTR lpszName, LPCWSTR lpszDefault) const;
+    BOOL SetStringValueW(LPCSTR lpszSection, LPCSTR lpszName, LPCWSTR lpszValue) const;
 
     HKEY m_hRootKey;
     // Ends in a backslash when built from the application's names, so a section name follows

@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <string>
 
 #include "program_path.h"
 
@@ -21,7 +20,7 @@ bool HoldsVersionData(const BYTE* block, DWORD size) {
 
 CVersionInfo::CVersionInfo(LPCSTR lpszFileName) {
     if (lpszFileName) {
-        Load(AfxWidenText(lpszFileName).c_str());
+        Load(AfxWidenText(lpszFileName));
         return;
     }
     wchar_t path[MAX_PATH];
@@ -53,10 +52,9 @@ const void* CVersionInfo::QueryValue(LPCSTR lpszPath) const {
 
 LPCSTR CVersionInfo::GetString(LPCSTR lpszName) const {
     if (!lpszName) return nullptr;
-    char path[256];
-    const int length = std::snprintf(path, sizeof path, "\\StringFileInfo\\040904B0\\%s", lpszName);
-    // A cut path would name another value.
-    if (length < 0 || length >= static_cast<int>(sizeof path)) return nullptr;
+    // 255 characters at most, as the path buffer held: a longer name is no value of the table.
+    const CString path = CString("\\StringFileInfo\\040904B0\\") + lpszName;
+    if (path.GetLength() > 255) return nullptr;
     return static_cast<LPCSTR>(QueryValue(path));
 }
 

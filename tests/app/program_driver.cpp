@@ -42,7 +42,7 @@ INPUT KeyInput(WORD virtualKey, bool up) {
 }  // namespace
 
 ProgramDriver::ProgramDriver(const std::string& exePath)
-    : ProgramDriver(AfxWidenText(exePath.c_str())) {}
+    : ProgramDriver(std::wstring(AfxWidenText(exePath.c_str()))) {}
 
 ProgramDriver::ProgramDriver(std::wstring exePath) : m_exePath(std::move(exePath)) {}
 

@@ -59,6 +59,22 @@ Picture DefaultPictureAt(int nPanel, SIZE size) {
     return picture;
 }
 
+// How many pixels differ and where the first one is, for a failure to say what it saw.
+std::string Difference(const Picture& shown, const Picture& expected) {
+    if (shown.width != expected.width || shown.height != expected.height)
+        return "shown " + std::to_string(shown.width) + " x " + std::to_string(shown.height) +
+               ", expected " + std::to_string(expected.width) + " x " +
+               std::to_string(expected.height);
+    int differing = 0;
+    size_t first = 0;
+    for (size_t i = 0; i < shown.pixels.size(); ++i)
+        if (shown.pixels[i] != expected.pixels[i] && differing++ == 0) first = i;
+    if (differing == 0) return "none differ";
+    return std::to_string(differing) + " pixels differ, the first at (" +
+           std::to_string(first % static_cast<size_t>(shown.width)) + ", " +
+           std::to_string(first / static_cast<size_t>(shown.width)) + ")";
+}
+
 SIZE ClientSize(HWND window) {
     RECT client{};
     ::GetClientRect(window, &client);
@@ -98,14 +114,16 @@ TEST_F(ProgramTest, AtEveryScaleThePicturesHaveTheirButtonsSizeInDevicePixelsUns
             ASSERT_EQ(ClientSize(velmar.Item(id)).cx, size.cx);
             const Picture expected = DefaultPictureAt(nPanel, size);
             const auto same = [&](const Picture& shown) { return shown.pixels == expected.pixels; };
-            EXPECT_TRUE(same(velmar.WaitForPicture(id, same)))
-                << "the default picture of panel " << nPanel << " at " << dpi << " DPI";
+            const Picture shown = velmar.WaitForPicture(id, same);
+            EXPECT_TRUE(same(shown)) << "the default picture of panel " << nPanel << " at " << dpi
+                                     << " DPI: " << Difference(shown, expected);
         }
         velmar.ClickItem(IDC_BLT_1TO2);
         const Picture first = DefaultPictureAt(0, size);
         const auto copied = [&](const Picture& shown) { return shown.pixels == first.pixels; };
-        EXPECT_TRUE(copied(velmar.WaitForPicture(IDC_PICTURE2, copied)))
-            << "SRCCOPY copies Bitmap 1 exactly, at " << dpi << " DPI";
+        const Picture copy = velmar.WaitForPicture(IDC_PICTURE2, copied);
+        EXPECT_TRUE(copied(copy)) << "SRCCOPY copies Bitmap 1 exactly, at " << dpi
+                                  << " DPI: " << Difference(copy, first);
 
         ::PostMessageA(velmar.MainWindow(), WM_COMMAND, IDCANCEL, 0);
         EXPECT_EQ(velmar.WaitForExit(), 0);

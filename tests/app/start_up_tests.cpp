@@ -109,7 +109,7 @@ public:
             folder += L"\\";
         }
         m_path = folder + L"velmar.exe";
-        m_copied = ::CopyFileW(AfxWidenText(VELMAR_EXE).c_str(), m_path.c_str(), FALSE) != FALSE;
+        m_copied = ::CopyFileW(AfxWidenText(VELMAR_EXE), m_path.c_str(), FALSE) != FALSE;
     }
     ~ProgramInAFolderOfAnyScript() {
         ::DeleteFileW(m_path.c_str());
@@ -131,7 +131,7 @@ private:
 std::wstring StoredPath() {
     wchar_t path[2 * MAX_PATH] = L"";
     DWORD size = sizeof path - sizeof(wchar_t);
-    if (::RegGetValueW(HKEY_LOCAL_MACHINE, AfxWidenText(program_registry::kKey).c_str(), L"Path",
+    if (::RegGetValueW(HKEY_LOCAL_MACHINE, AfxWidenText(program_registry::kKey), L"Path",
                        RRF_RT_REG_SZ, nullptr, path, &size) != ERROR_SUCCESS)
         return {};
     return path;

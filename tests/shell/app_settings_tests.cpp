@@ -213,7 +213,7 @@ TEST(LongProgramPath, ChildRun) {
 
     wchar_t path[MAX_PATH];
     if (GetProgramPath(path)) {
-        EXPECT_EQ(std::wstring(path), AfxWidenText(ProgramPath().c_str()));
+        EXPECT_EQ(std::wstring(path), std::wstring(AfxWidenText(ProgramPath().c_str())));
         EXPECT_NO_THROW(CVersionInfo());
     } else {
         EXPECT_STREQ(path, L"");
