@@ -16,12 +16,12 @@
 namespace {
 
 // The headroom is an exact count, so one handle lost per command shows as a difference of the
-// number of repetitions. 64 runs every variation of every command (16 colours at most) four
-// times; VELMAR_COMMAND_REPETITIONS=10000 runs the long count.
+// number of repetitions. 80 runs every variation of every command (16 colours, 5 entries) at
+// least five times; VELMAR_COMMAND_REPETITIONS=10000 runs the long count.
 int Repetitions() {
     const char* text = std::getenv("VELMAR_COMMAND_REPETITIONS");
     const int count = text ? std::atoi(text) : 0;
-    return count > 0 ? count : 64;
+    return count > 0 ? count : 80;
 }
 // First uses fill caches (icons, fonts, brushes of the system) that are meant to stay.
 constexpr int kWarmUp = 20;
@@ -103,6 +103,13 @@ void TypeHex(const MainWindow& window, int repetition) {
     ::SetWindowTextA(window.Item(IDC_HEX), codes[repetition % 4]);
 }
 
+// Good and bad entries alike: a fault is shown in the window, the others set the code.
+void SetExpression(const MainWindow& window, int repetition) {
+    const char* entries[] = {"(P & S) | (D & ~S)", "DSna", "srcpaint", "P & Q", "(P"};
+    ::SetWindowTextA(window.Item(IDC_EXPRESSION), entries[repetition % 5]);
+    Click(window, IDC_EXPRESSION_SET);
+}
+
 // Every command a person can give the main window, each with a variation per repetition so the
 // code paths that differ (mode, colour, code out of range) all run.
 const Command kCommands[] = {
@@ -121,6 +128,8 @@ const Command kCommands[] = {
     {"Clear 2", [](const MainWindow& w, int) { Click(w, IDC_CLEAR2); }},
     {"Defaults 1", [](const MainWindow& w, int) { Click(w, IDC_DEFAULTS1); }},
     {"Defaults 2", [](const MainWindow& w, int) { Click(w, IDC_DEFAULTS2); }},
+    {"Set", SetExpression},
+    {"Copy as C", [](const MainWindow& w, int) { Click(w, IDC_COPY_AS_C); }},
     {"About", [](const MainWindow& w, int) { Click(w, ID_APP_ABOUT); }, true},
     {"Help", [](const MainWindow& w, int) { Click(w, ID_HELP); }, true},
 };
