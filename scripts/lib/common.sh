@@ -7,9 +7,9 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 
 required_packages=(
-    cmake ninja-build make g++ googletest libgtest-dev
+    cmake ninja-build make g++ googletest libgtest-dev dpkg-dev
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    wine wine64 fonts-wine xvfb xauth x11-apps imagemagick python3
+    wine wine64 fonts-wine xvfb xauth x11-apps imagemagick python3 unzip
 )
 
 as_root() {
