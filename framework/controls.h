@@ -26,30 +26,7 @@ public:
 
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
-
-protected:
-    DECLARE_MESSAGE_MAP()
 };
 
-class CEdit : public CWnd {
-public:
-    void SetSel(int nStart, int nEnd) { SendMessage(EM_SETSEL, static_cast<WPARAM>(nStart), nEnd); }
-    void GetSel(int& nStart, int& nEnd) const {
-        DWORD start = 0, end = 0;
-        SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-        nStart = static_cast<int>(start);
-        nEnd = static_cast<int>(end);
-    }
-
-protected:
-    DECLARE_MESSAGE_MAP()
-};
-
-class CButton : public CWnd {
-public:
-    int GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }
-    void SetCheck(int nCheck) { SendMessage(BM_SETCHECK, static_cast<WPARAM>(nCheck)); }
-
-protected:
-    DECLARE_MESSAGE_MAP()
-};
+// An edit control; the text viewer's needs nothing beyond CWnd.
+class CEdit : public CWnd {};

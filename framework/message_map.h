@@ -56,11 +56,6 @@ protected:                                        \
 #define ON_COMMAND(id, memberFxn) ON_CONTROL(0, id, memberFxn)
 #define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
 #define ON_EN_CHANGE(id, memberFxn) ON_CONTROL(EN_CHANGE, id, memberFxn)
-#define ON_COMMAND_RANGE(first, last, memberFxn)                                                  \
-    {WM_COMMAND, 0, (UINT)(first), (UINT)(last), [](CCmdTarget* t, WPARAM w, LPARAM) -> LRESULT { \
-         (AFX_THIS(t)->*(memberFxn))(LOWORD(w));                                                  \
-         return 0;                                                                                \
-     }},
 
 // Window messages, with the handler names and signatures of the framework's CWnd.
 #define AFX_ON_MESSAGE_CALL(msg, call)                                                  \
@@ -69,8 +64,6 @@ protected:                                        \
          (void)lParam;                                                                  \
          call;                                                                          \
      }},
-#define ON_MESSAGE(msg, memberFxn) \
-    AFX_ON_MESSAGE_CALL(msg, return (AFX_THIS(t)->*(memberFxn))(wParam, lParam))
 #define ON_WM_PAINT() AFX_ON_MESSAGE_CALL(WM_PAINT, AFX_THIS(t)->OnPaint(); return 0)
 #define ON_WM_SYSCOMMAND() \
     AFX_ON_MESSAGE_CALL(   \
@@ -83,5 +76,3 @@ protected:                                        \
                         AFX_THIS(t)->OnDrawItem(static_cast<int>(wParam),                    \
                                                 reinterpret_cast<LPDRAWITEMSTRUCT>(lParam)); \
                         return TRUE)
-#define ON_WM_TIMER() \
-    AFX_ON_MESSAGE_CALL(WM_TIMER, AFX_THIS(t)->OnTimer(static_cast<UINT_PTR>(wParam)); return 0)

@@ -29,16 +29,6 @@ BOOL CWinApp::InitInstance() { return TRUE; }
 
 int CWinApp::ExitInstance() { return 0; }
 
-int CWinApp::Run() {
-    MSG msg;
-    while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-    ExitInstance();
-    return static_cast<int>(msg.wParam);
-}
-
 int CWinApp::DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT) {
     HWND owner = ::GetActiveWindow();
     if (m_pMainWnd && ::IsWindow(m_pMainWnd->m_hWnd))
@@ -84,8 +74,8 @@ int AfxWinMain(HINSTANCE hInstance) {
     try {
         if (!AfxWinInit(hInstance)) return -1;
         CWinApp* app = AfxGetApp();
-        if (!app->InitInstance()) return app->ExitInstance();
-        return app->Run();
+        app->InitInstance();
+        return app->ExitInstance();
     } catch (...) {
         AfxReportWindowProcException();
         return -1;

@@ -14,10 +14,10 @@ public:
     explicit CWinApp(LPCSTR lpszAppName = nullptr);
     ~CWinApp() override;
 
+    // The whole run of the program; a dialog-based program runs its main dialog here and returns
+    // FALSE (the framework has no message loop of its own).
     virtual BOOL InitInstance();
     virtual int ExitInstance();
-    // The message loop, for programs whose InitInstance returns TRUE.
-    virtual int Run();
     virtual int DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT nIDPrompt);
 
     // Names the registry key and takes the application title as the profile name.
@@ -50,6 +50,6 @@ void AfxSetResourceHandle(HINSTANCE hInstance);
 // AFX_IDS_APP_TITLE. The entry point calls it; a test that has no entry point calls it itself.
 BOOL AfxWinInit(HINSTANCE hInstance);
 
-// The body of the program's entry point: initialise, InitInstance, then Run or ExitInstance.
+// The body of the program's entry point: initialise, InitInstance, then ExitInstance.
 // No exception leaves it: one that reaches it is reported and the program ends.
 int AfxWinMain(HINSTANCE hInstance);

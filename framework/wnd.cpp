@@ -115,11 +115,6 @@ BOOL CWnd::InvalidateRect(const RECT* rect, BOOL bErase) const {
     return ::InvalidateRect(m_hWnd, rect, bErase);
 }
 
-HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon) {
-    return reinterpret_cast<HICON>(
-        SendMessage(WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(hIcon)));
-}
-
 void CWnd::CenterWindow(CWnd* pAlternateOwner) {
     HWND owner = pAlternateOwner ? pAlternateOwner->m_hWnd : ::GetWindow(m_hWnd, GW_OWNER);
     RECT area;

@@ -39,7 +39,6 @@ public:
     BOOL InvalidateRect(const RECT* rect, BOOL bErase = TRUE) const;
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
     BOOL ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
-    BOOL EnableWindow(BOOL bEnable = TRUE) { return ::EnableWindow(m_hWnd, bEnable); }
     CWnd* SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
     static CWnd* GetFocus() { return FromHandle(::GetFocus()); }
     CWnd* GetLastActivePopup() const { return FromHandle(::GetLastActivePopup(m_hWnd)); }
@@ -47,7 +46,6 @@ public:
     UINT IsDlgButtonChecked(int nID) const { return ::IsDlgButtonChecked(m_hWnd, nID); }
     void CheckDlgButton(int nID, UINT nCheck) { ::CheckDlgButton(m_hWnd, nID, nCheck); }
     void SetDlgItemText(int nID, LPCSTR text) { ::SetDlgItemTextA(m_hWnd, nID, text); }
-    HICON SetIcon(HICON hIcon, BOOL bBigIcon);
     void CenterWindow(CWnd* pAlternateOwner = nullptr);
     BOOL DestroyWindow();
 

@@ -25,7 +25,7 @@ public:
         SkipSpace();
         if (AtEnd()) return RopParseResult::Failure(0, m_text.size(), "the expression is empty");
         std::uint8_t value = 0;
-        if (!ParseOr(value)) return m_failure;
+        if (!ParseBinary(value)) return m_failure;
         if (!AtEnd()) {
             if (Peek() == ')')
                 return RopParseResult::Failure(
@@ -62,36 +62,19 @@ private:
         return m_failure;
     }
 
-    // One loop per precedence level; each level's operands come from the next tighter level.
-    bool ParseOr(std::uint8_t& value) {
-        if (!ParseXor(value)) return false;
-        while (!AtEnd() && Peek() == '|') {
-            Consume();
-            std::uint8_t right = 0;
-            if (!ParseXor(right)) return false;
-            value |= right;
-        }
-        return true;
-    }
+    // The binary operators by C's precedence, loosest first: each level's operands come from the
+    // next tighter one, the last level's from the unary operators.
+    static constexpr char kLevels[] = {'|', '^', '&'};
 
-    bool ParseXor(std::uint8_t& value) {
-        if (!ParseAnd(value)) return false;
-        while (!AtEnd() && Peek() == '^') {
+    bool ParseBinary(std::uint8_t& value, std::size_t level = 0) {
+        if (level == sizeof kLevels) return ParseUnary(value);
+        if (!ParseBinary(value, level + 1)) return false;
+        const char op = kLevels[level];
+        while (!AtEnd() && Peek() == op) {
             Consume();
             std::uint8_t right = 0;
-            if (!ParseAnd(right)) return false;
-            value ^= right;
-        }
-        return true;
-    }
-
-    bool ParseAnd(std::uint8_t& value) {
-        if (!ParseUnary(value)) return false;
-        while (!AtEnd() && Peek() == '&') {
-            Consume();
-            std::uint8_t right = 0;
-            if (!ParseUnary(right)) return false;
-            value &= right;
+            if (!ParseBinary(right, level + 1)) return false;
+            value = op == '|' ? value | right : op == '^' ? value ^ right : value & right;
         }
         return true;
     }
@@ -161,7 +144,7 @@ private:
                             RopTextPosition(open));
         Consume();
         ++m_depth;
-        if (!ParseOr(value)) return false;
+        if (!ParseBinary(value)) return false;
         --m_depth;
         if (AtEnd()) return Fail(open, 1, "'(' at " + RopTextPosition(open) + " is never closed");
         if (Peek() != ')') {

@@ -1,8 +1,5 @@
 #include "color_combo.h"
 
-BEGIN_MESSAGE_MAP(CColorCombo, CComboBox)
-END_MESSAGE_MAP()
-
 void CColorCombo::AddColors() {
     for (const COLORREF color : kColorComboPalette) {
         const int index = AddString("");

@@ -26,7 +26,4 @@ public:
     // 6 pixels at the sides and 3 above and below. Focus changes alone draw nothing. Raises
     // CResourceException when a brush cannot be made.
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
-
-protected:
-    DECLARE_MESSAGE_MAP()
 };
