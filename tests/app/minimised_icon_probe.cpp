@@ -58,7 +58,7 @@ bool WaitUntil(Condition holds, DWORD milliseconds) {
     const DWORD start = ::GetTickCount();
     while (!holds()) {
         if (::GetTickCount() - start > milliseconds) return holds();
-        ::Sleep(20);
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
     }
     return true;
 }

@@ -242,34 +242,35 @@ COLORREF ProgramDriver::SelectedColor(int id) const {
     return static_cast<COLORREF>(::SendMessageA(Item(id), CB_GETITEMDATA, index, 0));
 }
 
+Picture PictureOf(HDC dc, HBITMAP bitmap, int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    std::vector<DWORD> bits(static_cast<size_t>(width) * static_cast<size_t>(height));
+    ::GetDIBits(dc, bitmap, 0, static_cast<UINT>(height), bits.data(), &info, DIB_RGB_COLORS);
+    Picture picture;
+    picture.width = width;
+    picture.height = height;
+    for (const DWORD bgra : bits)
+        picture.pixels.push_back(RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF));
+    return picture;
+}
+
 Picture ProgramDriver::ScreenPicture(HWND window) const {
     RECT client;
     ::GetClientRect(window, &client);
     POINT origin{0, 0};
     ::ClientToScreen(window, &origin);
-    Picture picture;
-    picture.width = client.right;
-    picture.height = client.bottom;
     HDC screen = ::GetDC(nullptr);
     HDC memory = ::CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = picture.width;
-    info.bmiHeader.biHeight = -picture.height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP bitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, client.right, client.bottom);
     HGDIOBJ old = ::SelectObject(memory, bitmap);
-    ::BitBlt(memory, 0, 0, picture.width, picture.height, screen, origin.x, origin.y, SRCCOPY);
-    ::GdiFlush();
-    picture.pixels.resize(static_cast<size_t>(picture.width) * static_cast<size_t>(picture.height));
-    const auto* source = static_cast<const DWORD*>(bits);
-    for (size_t i = 0; i < picture.pixels.size(); ++i) {
-        const DWORD bgra = source[i];
-        picture.pixels[i] = RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);
-    }
+    ::BitBlt(memory, 0, 0, client.right, client.bottom, screen, origin.x, origin.y, SRCCOPY);
     ::SelectObject(memory, old);
+    Picture picture = PictureOf(memory, bitmap, client.right, client.bottom);
     ::DeleteObject(bitmap);
     ::DeleteDC(memory);
     ::ReleaseDC(nullptr, screen);

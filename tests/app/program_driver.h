@@ -14,6 +14,9 @@ struct Picture {
     std::vector<COLORREF> pixels;
 };
 
+// A bitmap's pixels, read through a DC of the same format.
+Picture PictureOf(HDC dc, HBITMAP bitmap, int width, int height);
+
 // Runs velmar.exe as its own process and works its windows the way a person does: mouse clicks
 // and keystrokes through the system's input queue, and what is on the screen read back.
 //

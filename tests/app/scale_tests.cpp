@@ -43,20 +43,9 @@ Picture DefaultPictureAt(int nPanel, SIZE size) {
     const SamplePanel panel{mono, size, bitmap, dc, pattern, background, text};
     CreateSampleBitmap(panel, nPanel);
 
-    Picture picture;
-    picture.width = size.cx;
-    picture.height = size.cy;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = size.cx;
-    info.bmiHeader.biHeight = -size.cy;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    std::vector<DWORD> bits(static_cast<size_t>(size.cx) * static_cast<size_t>(size.cy));
-    ::GetDIBits(dc, bitmap, 0, static_cast<UINT>(size.cy), bits.data(), &info, DIB_RGB_COLORS);
-    for (const DWORD bgra : bits)
-        picture.pixels.push_back(RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF));
-    return picture;
+    dc.DeleteDC();  // the bitmap may not be selected anywhere while it is read
+    const CClientDC screen(nullptr);
+    return PictureOf(screen, bitmap, size.cx, size.cy);
 }
 
 // How many pixels differ and where the first one is, for a failure to say what it saw.

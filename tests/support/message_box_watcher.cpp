@@ -73,14 +73,15 @@ UINT IconOf(HWND box) {
         if (shown && shown == ::LoadIconA(nullptr, icon.resource)) return icon.flag;
 
     ::RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    constexpr DWORD kPaintDeadline = 3000;
-    const DWORD start = ::GetTickCount();
-    do {
-        for (const SystemIcon& icon : kSystemIcons)
-            if (ShowsIcon(control, ::LoadIconA(nullptr, icon.resource))) return icon.flag;
-        ::Sleep(10);
-    } while (::GetTickCount() - start < kPaintDeadline && ::IsWindow(box));
-    return 0;
+    UINT found = 0;
+    PumpUntil(
+        [&] {
+            for (const SystemIcon& icon : kSystemIcons)
+                if (ShowsIcon(control, ::LoadIconA(nullptr, icon.resource))) found = icon.flag;
+            return found != 0 || !::IsWindow(box);
+        },
+        3000);
+    return found;
 }
 
 std::string TextOf(HWND window) {

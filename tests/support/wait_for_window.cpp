@@ -5,8 +5,8 @@
 
 // wait_for_window CAPTION [MILLISECONDS [DISMISS_CAPTION [READY_FILE]]]: exits 0 once a visible
 // window with that caption exists and has been painted, and then writes READY_FILE (for a caller
-// that cannot see this process's desktop). A window captioned DISMISS_CAPTION that shows up first (an About box on a
-// first run) is answered with OK.
+// that cannot see this process's desktop). A window captioned DISMISS_CAPTION that shows up first
+// (an About box on a first run) is answered with OK.
 int main(int argc, char** argv) {
     if (argc < 2) return 2;
     const int limit = argc > 2 ? std::atoi(argv[2]) : 10000;
