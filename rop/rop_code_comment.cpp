@@ -6,10 +6,13 @@
 #include "rop_shortest.h"
 #include "rop_truth_table.h"
 
+std::string RopNameOrRpn(std::uint8_t index) {
+    const std::string_view name = GdiRopName(index);
+    return name.empty() ? PublishedRopRpn(index) : std::string(name);
+}
+
 std::string FormatRopCodeWithComment(std::uint32_t code) {
     const std::uint8_t index = RopTruthTable::IndexOfCode(code);
-    const std::string_view name = GdiRopName(index);
-    const std::string label = name.empty() ? PublishedRopRpn(index) : std::string(name);
-    return FormatFullRopCode(code) + " /* " + label + ": " + ShortestRopExpression(index).text +
-           " */";
+    return FormatFullRopCode(code) + " /* " + RopNameOrRpn(index) + ": " +
+           ShortestRopExpression(index).text + " */";
 }

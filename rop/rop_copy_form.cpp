@@ -1,0 +1,110 @@
+#include "rop_copy_form.h"
+
+#include <optional>
+
+#include "rop_code.h"
+#include "rop_code_comment.h"
+#include "rop_operand_use.h"
+#include "rop_port.h"
+#include "rop_shortest.h"
+#include "rop_truth_table.h"
+
+namespace {
+
+RopCopyResult Copied(std::string text) { return {true, std::move(text)}; }
+
+std::string BlitCall(std::uint32_t code, std::uint8_t index) {
+    const std::string call = RopOperandsUsed(index).source
+                                 ? "BitBlt(hdcDest, x, y, cx, cy, hdcSrc, xSrc, ySrc, "
+                                 : "PatBlt(hdcDest, x, y, cx, cy, ";
+    return call + FormatFullRopCode(code) + "); /* " + RopNameOrRpn(index) + ": " +
+           ShortestRopExpression(index).text + " */";
+}
+
+std::string_view WhatToDraw(RopDrawn drawn) {
+    switch (drawn) {
+        case RopDrawn::Source:
+            return "draw the source";
+        case RopDrawn::Pattern:
+            return "draw the brush colour";
+        case RopDrawn::Nothing:
+        case RopDrawn::PatternAndSource:
+            break;
+    }
+    return "any colour";
+}
+
+// A logic op in one API's spelling, or why it has none.
+RopCopyResult LogicOpText(RopCopyForm form, std::uint32_t code, std::uint8_t index) {
+    const std::optional<RopLogicOp> op = RopLogicOpOf(index);
+    const std::string name(RopCopyFormName(form));
+    if (!op) {
+        const char* const kind = form == RopCopyForm::Qt ? "raster op" : "logic op";
+        const char* const shader = form == RopCopyForm::Direct3D12 ? "HLSL" : "GLSL";
+        return {false, name + ": no " + kind + " for a code that needs both P and S; copy it as " +
+                           shader};
+    }
+    const std::string comment = " /* " + FormatFullRopCode(code) + " " + RopNameOrRpn(index) +
+                                ": " + std::string(WhatToDraw(RopDrawnOf(index))) + " */";
+    switch (form) {
+        case RopCopyForm::OpenGl:
+            return Copied("glEnable(GL_COLOR_LOGIC_OP); glLogicOp(" + std::string(op->opengl) +
+                          ");" + comment);
+        case RopCopyForm::Vulkan:
+            return Copied(std::string(op->vulkan) + comment);
+        case RopCopyForm::Direct3D12:
+            return Copied(std::string(op->direct3d) + comment);
+        default:
+            return Copied("painter.setCompositionMode(" + std::string(op->qt) + ");" + comment);
+    }
+}
+
+}  // namespace
+
+std::string_view RopCopyFormName(RopCopyForm form) {
+    switch (form) {
+        case RopCopyForm::C:
+            return "C";
+        case RopCopyForm::BitBltCall:
+            return "BitBlt call";
+        case RopCopyForm::Glsl:
+            return "GLSL";
+        case RopCopyForm::Hlsl:
+            return "HLSL";
+        case RopCopyForm::Msl:
+            return "MSL";
+        case RopCopyForm::Wgsl:
+            return "WGSL";
+        case RopCopyForm::OpenGl:
+            return "OpenGL";
+        case RopCopyForm::Vulkan:
+            return "Vulkan";
+        case RopCopyForm::Direct3D12:
+            return "Direct3D 12";
+        case RopCopyForm::Qt:
+            return "Qt";
+    }
+    return {};
+}
+
+RopCopyResult RopCopyText(RopCopyForm form, std::uint32_t code) {
+    const std::uint8_t index = RopTruthTable::IndexOfCode(code);
+    switch (form) {
+        case RopCopyForm::C:
+            return Copied(FormatRopCodeWithComment(code));
+        case RopCopyForm::BitBltCall:
+            return Copied(BlitCall(code, index));
+        case RopCopyForm::Glsl:
+        case RopCopyForm::Hlsl:
+        case RopCopyForm::Msl:
+        case RopCopyForm::Wgsl:
+            return Copied(RopShaderExpression(index) + " /* " + FormatFullRopCode(code) + " " +
+                          RopNameOrRpn(index) + " */");
+        case RopCopyForm::OpenGl:
+        case RopCopyForm::Vulkan:
+        case RopCopyForm::Direct3D12:
+        case RopCopyForm::Qt:
+            break;
+    }
+    return LogicOpText(form, code, index);
+}
