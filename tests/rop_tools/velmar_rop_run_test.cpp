@@ -53,7 +53,12 @@ Row  P  S  D  Result
               R"({"row":2,"P":0,"S":0,"D":1,"result":0},{"row":3,"P":0,"S":1,"D":0,"result":0},)"
               R"({"row":4,"P":0,"S":1,"D":1,"result":1},{"row":5,"P":1,"S":0,"D":0,"result":0},)"
               R"({"row":6,"P":1,"S":0,"D":1,"result":0},{"row":7,"P":1,"S":1,"D":0,"result":0},)"
-              R"({"row":8,"P":1,"S":1,"D":1,"result":1}],"warning":null})"
+              R"({"row":8,"P":1,"S":1,"D":1,"result":1}],"warning":null,)"
+              R"("port":{"drawn":"S","opengl":"GL_AND","vulkan":"VK_LOGIC_OP_AND",)"
+              R"("direct3d":"D3D12_LOGIC_OP_AND","qt":"QPainter::RasterOp_SourceAndDestination",)"
+              R"("glsl":"s & d","hlsl":"s & d","msl":"s & d","wgsl":"s & d","limit":"logic ops )"
+              R"(need an integer or UNORM target (not float, not sRGB) and replace blending; )"
+              R"(OpenGL ES, WebGL, Metal and WebGPU have none"}})"
               "\n");
 }
 
@@ -223,7 +228,11 @@ Row  P  D  Result
               R"("operators":0,"rows":"0011","truth_table":[{"row":1,"P":0,"D":0,"result":0},)"
               R"({"row":2,"P":0,"D":1,"result":0},{"row":3,"P":1,"D":0,"result":1},)"
               R"({"row":4,"P":1,"D":1,"result":1}],"twin":{"index":"0xF0","code":"0x00F00021",)"
-              R"("gdi_name":"PATCOPY"}})"
+              R"("gdi_name":"PATCOPY"},"port":{"drawn":"P","opengl":"GL_COPY",)"
+              R"("vulkan":"VK_LOGIC_OP_COPY","direct3d":"D3D12_LOGIC_OP_COPY",)"
+              R"("qt":"QPainter::CompositionMode_Source","glsl":"p","hlsl":"p","msl":"p",)"
+              R"("wgsl":"p","limit":"logic ops need an integer or UNORM target (not float, not )"
+              R"(sRGB) and replace blending; OpenGL ES, WebGL, Metal and WebGPU have none"}})"
               "\n");
     const std::string table = Invoke({"--table", "--rop2"}).out;
     EXPECT_EQ(CountLines(table), 1u + 16u);

@@ -38,6 +38,8 @@ cases=(
     "--json;--rop4;0xAACC1234"
     "srcpaint"
     "--table;--rop2;--json"
+    "--port;DSPDxax"
+    "--table;--port"
 )
 
 # The first start of a new Wine prefix prints its own messages; let them go before comparing.

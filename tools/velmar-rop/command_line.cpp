@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "rop_parse_result.h"
+#include "rop_text_chars.h"
 
 namespace {
 
@@ -37,6 +37,7 @@ struct Given {
 struct Arguments {
     bool help = false;
     bool json = false;
+    bool port = false;
     bool table = false;
     bool penMix = false;
     std::array<std::optional<Given>, kSlotCount> slots;
@@ -63,6 +64,7 @@ std::string Take(Arguments& arguments, Slot slot, Given given) {
 bool* SwitchOf(Arguments& arguments, const std::string& arg) {
     if (arg == "--help" || arg == "-h") return &arguments.help;
     if (arg == "--json") return &arguments.json;
+    if (arg == "--port") return &arguments.port;
     if (arg == "--table") return &arguments.table;
     if (arg == "--rop2") return &arguments.penMix;
     return nullptr;
@@ -122,6 +124,7 @@ ParsedCommandLine Query(CommandLine command, Question question, const Given& giv
 ParsedCommandLine Resolve(Arguments& arguments) {
     CommandLine command;
     command.json = arguments.json;
+    command.port = arguments.port;
     if (arguments.help) {
         command.action = CommandLine::Action::Help;
         return {command, {}};

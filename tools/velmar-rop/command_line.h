@@ -19,6 +19,7 @@ struct CommandLine {
     Action action = Action::Query;
     Question question = Question::Ternary;  // a Table is of Ternary or PenMix
     bool json = false;
+    bool port = false;  // the text report adds the port to today's graphics APIs
     RopInputKind kind = RopInputKind::Auto;  // how a Ternary input is to be read
     std::string input;                       // the operation; for Quaternary the foreground
     std::string background;                  // Quaternary only

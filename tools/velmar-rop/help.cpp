@@ -5,13 +5,13 @@ std::string_view HelpText() {
 the pen mix for SetROP2 and the quaternary code for MaskBlt.
 
 Usage:
-  velmar-rop [--json] OPERATION
+  velmar-rop [--json] [--port] OPERATION
   velmar-rop [--json] --rows 01000111 | --index E2 | --rpn DSPDxax
              | --expr "(P & S) | (D & ~S)" | --code 0x00E20746
-  velmar-rop [--json] --rop2 MIX
+  velmar-rop [--json] [--port] --rop2 MIX
   velmar-rop [--json] --fore OPERATION --back OPERATION
   velmar-rop [--json] --rop4 0xAACC0020
-  velmar-rop [--json] --table [--rop2]
+  velmar-rop [--json] --table [--port] [--rop2]
   velmar-rop --help
 
 Operands: P pattern (brush), S source, D destination. Quote the operation: the shell
@@ -52,6 +52,13 @@ halves and the 16-row truth table over mask M, P, S, D.
 with --rop2 all 16 pen mixes. A code whose low word differs from the published one
 gets a warning: GDI decides by the index alone.
 
+Porting: --port adds what the operation is in today's graphics APIs: the drawn
+colour (S or P, the other one unused), the logic op of OpenGL, Vulkan, Direct3D 12
+and Qt (none for a code that reads both P and S), the operation as an expression
+over unsigned p, s, d for GLSL, HLSL, MSL and WGSL, and the limit that applies.
+For a pen mix the pen is the drawn colour. --table --port lists all 256 ports.
+JSON always has them, as the object "port".
+
 Exit status: 0 success, 1 bad operation, 2 bad command line.
 
 Examples:
@@ -65,6 +72,7 @@ Examples:
   velmar-rop --fore SRCCOPY --back 0x00AA0029
                                         a transparent sprite's MaskBlt code
   velmar-rop --rop4 0xAACC0020          the same code taken apart
+  velmar-rop --port SRCINVERT           glLogicOp(GL_XOR), VK_LOGIC_OP_XOR, ...
   velmar-rop --json --expr "S & D"      machine-readable
   velmar-rop --table --json > rops.json all 256
 )help";

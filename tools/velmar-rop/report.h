@@ -8,22 +8,25 @@
 #include "pen_mix_facts.h"
 #include "rop_reader.h"
 
-// Whole reports, built in memory, so the program writes all of one or nothing.
-std::string FormatOperationText(const OperationFacts& facts, RopInputKind readAs);
+// Whole reports, built in memory, so the program writes all of one or nothing. port (--port) adds
+// the port's lines to a text report; JSON always has them, as the object "port" at the end.
+std::string FormatOperationText(const OperationFacts& facts, RopInputKind readAs, bool port);
 std::string FormatOperationJson(const OperationFacts& facts, RopInputKind readAs);
 
-// All 256 operations: a header and one line each, or a JSON array with one object per line.
-std::string FormatTableText();
+// All 256 operations: a header and one line each, or a JSON array with one object per line. With
+// port the text lists the port instead, with its limits after the table.
+std::string FormatTableText(bool port);
 std::string FormatTableJson();
 
-// One pen mix, and all 16 in the same two forms as the table of operations.
-std::string FormatPenMixText(const PenMixFacts& facts, RopInputKind readAs);
+// One pen mix, and all 16 in the same two forms as the table of operations; a mix's port is its
+// ternary twin's.
+std::string FormatPenMixText(const PenMixFacts& facts, RopInputKind readAs, bool port);
 std::string FormatPenMixJson(const PenMixFacts& facts, RopInputKind readAs);
-std::string FormatPenMixTableText();
+std::string FormatPenMixTableText(bool port);
 std::string FormatPenMixTableJson();
 
-// A MaskBlt code with both of its halves and the 16-row truth table.
-std::string FormatMaskText(const MaskFacts& facts);
+// A MaskBlt code with both of its halves (with port, each half's port) and the 16-row truth table.
+std::string FormatMaskText(const MaskFacts& facts, bool port);
 std::string FormatMaskJson(const MaskFacts& facts);
 
 // The part of an operation's report the MaskBlt reports repeat for each half: the text report's
@@ -31,3 +34,11 @@ std::string FormatMaskJson(const MaskFacts& facts);
 void AddOperationLines(std::string& out, const OperationFacts& facts,
                        std::optional<RopInputKind> readAs);
 std::string OperationJsonObject(const OperationFacts& facts, std::optional<RopInputKind> readAs);
+
+// The port of an operation: text lines (from "Drawn" to "Limit"), the JSON object, and for the
+// tables the header and columns of the port and the limits to print after them.
+void AddPortLines(std::string& out, std::uint8_t index);
+std::string PortJsonObject(std::uint8_t index);
+std::string PortTableHeader();
+std::string PortTableColumns(std::uint8_t index);
+std::string PortTableNotes();

@@ -57,7 +57,8 @@ std::string Warning(const LowWordWarning& warning) {
 std::string OperationJsonObject(const OperationFacts& facts, std::optional<RopInputKind> readAs) {
     return "{" + JsonField("read_as", readAs ? JsonString(RopInputKindName(*readAs)) : "null") +
            "," + OperationFields(facts) + "," +
-           JsonField("warning", facts.warning ? Warning(*facts.warning) : "null") + "}";
+           JsonField("warning", facts.warning ? Warning(*facts.warning) : "null") + "," +
+           JsonField("port", PortJsonObject(facts.index)) + "}";
 }
 
 std::string FormatOperationJson(const OperationFacts& facts, RopInputKind readAs) {
@@ -67,7 +68,9 @@ std::string FormatOperationJson(const OperationFacts& facts, RopInputKind readAs
 std::string FormatTableJson() {
     std::string out = "[\n";
     for (int index = 0; index < 256; ++index) {
-        out += "{" + OperationFields(CollectOperationFacts(static_cast<std::uint8_t>(index))) + "}";
+        const OperationFacts facts = CollectOperationFacts(static_cast<std::uint8_t>(index));
+        out += "{" + OperationFields(facts) + "," + JsonField("port", PortJsonObject(facts.index)) +
+               "}";
         out += index == 255 ? "\n" : ",\n";
     }
     return out + "]\n";

@@ -23,7 +23,7 @@ void AddTruthTable(std::string& out, std::uint32_t code) {
 
 }  // namespace
 
-std::string FormatMaskText(const MaskFacts& facts) {
+std::string FormatMaskText(const MaskFacts& facts, bool port) {
     std::string out;
     AddReportLine(out, "Code", facts.codeText);
     AddReportLine(out, "As C", facts.asC);
@@ -32,8 +32,10 @@ std::string FormatMaskText(const MaskFacts& facts) {
     if (facts.warning) AddReportLine(out, "Warning", facts.warning->message);
     out += "\nForeground, where the mask bit is 1:\n";
     AddOperationLines(out, facts.foreground, facts.foregroundReadAs);
+    if (port) AddPortLines(out, facts.foreground.index);
     out += "\nBackground, where the mask bit is 0:\n";
     AddOperationLines(out, facts.background, facts.backgroundReadAs);
+    if (port) AddPortLines(out, facts.background.index);
     AddTruthTable(out, facts.code);
     return out;
 }

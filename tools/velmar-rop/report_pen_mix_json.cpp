@@ -33,7 +33,8 @@ std::string PenMixFields(const PenMixFacts& facts) {
            JsonField("expression", JsonString(facts.expression)) + "," +
            JsonField("operators", std::to_string(facts.operators)) + "," +
            JsonField("rows", JsonString(facts.rows)) + "," +
-           JsonField("truth_table", TruthTable(facts.rows)) + "," + JsonField("twin", Twin(facts));
+           JsonField("truth_table", TruthTable(facts.rows)) + "," + JsonField("twin", Twin(facts)) +
+           "," + JsonField("port", PortJsonObject(facts.twinIndex));
 }
 
 }  // namespace

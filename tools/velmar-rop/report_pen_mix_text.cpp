@@ -13,7 +13,7 @@ std::string Twin(const PenMixFacts& facts) {
 
 }  // namespace
 
-std::string FormatPenMixText(const PenMixFacts& facts, RopInputKind readAs) {
+std::string FormatPenMixText(const PenMixFacts& facts, RopInputKind readAs, bool port) {
     std::string out;
     AddReportLine(out, "Read as", std::string(RopInputKindName(readAs)));
     AddReportLine(out, "Pen mix", std::to_string(facts.mix));
@@ -22,6 +22,7 @@ std::string FormatPenMixText(const PenMixFacts& facts, RopInputKind readAs) {
     AddReportLine(out, "Shortest", facts.expression + "  (" + OperatorCount(facts.operators) + ")");
     AddReportLine(out, "Rows", facts.rows);
     AddReportLine(out, "Ternary twin", Twin(facts));
+    if (port) AddPortLines(out, facts.twinIndex);
     out += "\nRow  P  D  Result\n";
     for (int row = 1; row <= 4; ++row) {
         char line[32];
@@ -32,7 +33,15 @@ std::string FormatPenMixText(const PenMixFacts& facts, RopInputKind readAs) {
     return out;
 }
 
-std::string FormatPenMixTableText() {
+std::string FormatPenMixTableText(bool port) {
+    if (port) {
+        std::string out = "Mix  Name            " + PortTableHeader() + '\n';
+        for (int mix = kRopPenMixFirst; mix <= kRopPenMixLast; ++mix)
+            out += PaddedColumn(std::to_string(mix), 5) +
+                   PaddedColumn(std::string(RopPenMixName(mix)), 16) +
+                   PortTableColumns(RopPenMixTwin(mix)) + '\n';
+        return out + PortTableNotes();
+    }
     std::string out = "Mix  Name            Rows  RPN    Twin  Twin code   Twin name  Shortest\n";
     for (int mix = kRopPenMixFirst; mix <= kRopPenMixLast; ++mix) {
         const PenMixFacts facts = CollectPenMixFacts(mix);

@@ -27,9 +27,10 @@ void AddOperationLines(std::string& out, const OperationFacts& facts,
     }
 }
 
-std::string FormatOperationText(const OperationFacts& facts, RopInputKind readAs) {
+std::string FormatOperationText(const OperationFacts& facts, RopInputKind readAs, bool port) {
     std::string out;
     AddOperationLines(out, facts, readAs);
+    if (port) AddPortLines(out, facts.index);
     out += "\nRow  P  S  D  Result\n";
     const RopTruthTable::Results results = RopTruthTable::ResultsFromIndex(facts.index);
     for (int row = 1; row <= 8; ++row) {
@@ -43,7 +44,17 @@ std::string FormatOperationText(const OperationFacts& facts, RopInputKind readAs
     return out;
 }
 
-std::string FormatTableText() {
+std::string FormatTableText(bool port) {
+    if (port) {
+        std::string out = "Index  Code        GDI name     " + PortTableHeader() + '\n';
+        for (int index = 0; index < 256; ++index) {
+            const OperationFacts facts = CollectOperationFacts(static_cast<std::uint8_t>(index));
+            out += PaddedColumn(facts.indexText, 7) + PaddedColumn(facts.codeText, 12) +
+                   PaddedColumn(facts.gdiName.empty() ? "-" : std::string(facts.gdiName), 13) +
+                   PortTableColumns(facts.index) + '\n';
+        }
+        return out + PortTableNotes();
+    }
     std::string out = "Index  Code        Rows      RPN          GDI name     Ops  Shortest\n";
     for (int index = 0; index < 256; ++index) {
         const OperationFacts facts = CollectOperationFacts(static_cast<std::uint8_t>(index));

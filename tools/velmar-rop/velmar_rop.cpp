@@ -21,7 +21,7 @@ VelmarRopRun AnswerTernary(const CommandLine& command) {
     if (!input.result.ok) return Refuse(DescribeRopReadingFault(input.kind, input.result));
     const OperationFacts facts = CollectOperationFacts(input.result.index, input.givenCode);
     return Report(command.json ? FormatOperationJson(facts, input.kind)
-                               : FormatOperationText(facts, input.kind));
+                               : FormatOperationText(facts, input.kind, command.port));
 }
 
 VelmarRopRun AnswerPenMix(const CommandLine& command) {
@@ -30,7 +30,7 @@ VelmarRopRun AnswerPenMix(const CommandLine& command) {
         return Refuse("--rop2: " + DescribeRopReadingFault(input.kind, input.result));
     const PenMixFacts facts = CollectPenMixFacts(input.mix);
     return Report(command.json ? FormatPenMixJson(facts, input.kind)
-                               : FormatPenMixText(facts, input.kind));
+                               : FormatPenMixText(facts, input.kind, command.port));
 }
 
 VelmarRopRun AnswerQuaternary(const CommandLine& command) {
@@ -41,20 +41,20 @@ VelmarRopRun AnswerQuaternary(const CommandLine& command) {
     if (!background.result.ok)
         return Refuse("--back: " + DescribeRopReadingFault(background.kind, background.result));
     const MaskFacts facts = CollectMaskFactsOfHalves(foreground, background);
-    return Report(command.json ? FormatMaskJson(facts) : FormatMaskText(facts));
+    return Report(command.json ? FormatMaskJson(facts) : FormatMaskText(facts, command.port));
 }
 
 VelmarRopRun AnswerMaskCode(const CommandLine& command) {
     const ParsedRopHexNumber code = ParseRop4Code(command.input);
     if (!code.status.ok) return Refuse("--rop4: " + code.status.error);
     const MaskFacts facts = CollectMaskFactsOfCode(code.value);
-    return Report(command.json ? FormatMaskJson(facts) : FormatMaskText(facts));
+    return Report(command.json ? FormatMaskJson(facts) : FormatMaskText(facts, command.port));
 }
 
 VelmarRopRun AnswerTable(const CommandLine& command) {
     if (command.question == Question::PenMix)
-        return Report(command.json ? FormatPenMixTableJson() : FormatPenMixTableText());
-    return Report(command.json ? FormatTableJson() : FormatTableText());
+        return Report(command.json ? FormatPenMixTableJson() : FormatPenMixTableText(command.port));
+    return Report(command.json ? FormatTableJson() : FormatTableText(command.port));
 }
 
 VelmarRopRun Answer(const CommandLine& command) {
