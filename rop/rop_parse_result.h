@@ -22,7 +22,3 @@ struct RopParseResult {
         return {false, 0, offset, length, std::move(message)};
     }
 };
-
-// A character as a message shows it: printable ASCII quoted, anything else as \xNN, so a message
-// never carries control bytes or broken UTF-8 to the terminal.
-std::string DescribeRopTextChar(char c);

@@ -1,7 +1,5 @@
 #include "rop_text_chars.h"
 
-#include "rop_parse_result.h"
-
 std::string FormatRopHexDigits(std::uint32_t value, int digits, bool lowerCase) {
     const char* const symbols = lowerCase ? "0123456789abcdef" : "0123456789ABCDEF";
     std::string text;
@@ -10,6 +8,11 @@ std::string FormatRopHexDigits(std::uint32_t value, int digits, bool lowerCase) 
         value >>= 4;
     } while (value != 0 || static_cast<int>(text.size()) < digits);
     return text;
+}
+
+std::string DescribeRopTextChar(char c) {
+    if (c >= 0x20 && c < 0x7F) return std::string("'") + c + "'";
+    return "\\x" + FormatRopHexDigits(static_cast<unsigned char>(c), 2);
 }
 
 std::string RopTextPosition(std::size_t offset) { return "position " + std::to_string(offset + 1); }

@@ -51,6 +51,10 @@ constexpr bool EqualsIgnoringRopCase(std::string_view a, std::string_view b) {
 // Upper-case digits unless asked otherwise; "0x" is the caller's to add.
 std::string FormatRopHexDigits(std::uint32_t value, int digits, bool lowerCase = false);
 
+// A character as a message shows it: printable ASCII quoted, anything else as \xNN, so a message
+// never carries control bytes or broken UTF-8 to the terminal.
+std::string DescribeRopTextChar(char c);
+
 // "position 5" for offset 4: messages count characters from 1, as a user does.
 std::string RopTextPosition(std::size_t offset);
 
