@@ -10,9 +10,10 @@ namespace {
 
 std::string Out(const std::vector<std::string>& args) { return RunVelmarRop(args).out; }
 
-std::size_t Count(const std::string& text, const std::string& part) {
+std::size_t Count(const std::string& text, const std::string& needle) {
     std::size_t count = 0;
-    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+    for (std::size_t at = text.find(needle); at != std::string::npos;
+         at = text.find(needle, at + 1))
         ++count;
     return count;
 }
