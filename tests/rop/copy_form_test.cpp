@@ -23,9 +23,6 @@ TEST(RopCopyForm, EachFormOfACodeIsPasteReadyAndNamesTheCode) {
          "BitBlt(hdcDest, x, y, cx, cy, hdcSrc, xSrc, ySrc, 0x00660046); /* SRCINVERT: S ^ D */"},
         {RopCopyForm::BitBltCall, 0x005A0049,
          "PatBlt(hdcDest, x, y, cx, cy, 0x005A0049); /* PATINVERT: P ^ D */"},
-        {RopCopyForm::BitBltCall, 0x00000042,
-         "PatBlt(hdcDest, x, y, cx, cy, 0x00000042); /* "
-         "BLACKNESS: 0 */"},
         {RopCopyForm::Glsl, 0x00E20746, "d ^ (s & (p ^ d)) /* 0x00E20746 DSPDxax */"},
         {RopCopyForm::Hlsl, 0x00660046, "s ^ d /* 0x00660046 SRCINVERT */"},
         {RopCopyForm::Msl, 0x00FF0062, "0xFFFFFFFFu /* 0x00FF0062 WHITENESS */"},
@@ -48,9 +45,6 @@ TEST(RopCopyForm, EachFormOfACodeIsPasteReadyAndNamesTheCode) {
          "draw the source */"},
         // Written as given: a stray low word stays, bits 16 to 23 decide.
         {RopCopyForm::C, 0x00CC0000, "0x00CC0000 /* SRCCOPY: S */"},
-        {RopCopyForm::Vulkan, 0x00CC0000,
-         "VK_LOGIC_OP_COPY /* 0x00CC0000 SRCCOPY: draw the "
-         "source */"},
         {RopCopyForm::Glsl, 0xAA660046, "s ^ d /* 0xAA660046 SRCINVERT */"},
     };
     for (const auto& c : cases) {

@@ -75,14 +75,10 @@ TEST(VelmarRopPort, JsonAlwaysEndsWithThePortOfEachKindOfDrawnColour) {
          R"("port":{"drawn":null,"opengl":"GL_NOOP","vulkan":"VK_LOGIC_OP_NO_OP",)"
          R"("direct3d":"D3D12_LOGIC_OP_NOOP","qt":"QPainter::CompositionMode_Destination",)",
          "d"},
-        {{"DSTINVERT"}, R"("port":{"drawn":null,"opengl":"GL_INVERT",)", "~d"},
         {{"MERGECOPY"},
          R"("port":{"drawn":null,"opengl":null,"vulkan":null,"direct3d":null,"qt":null,)",
          "p & s"},
         {{"--rop2", "R2_NOP"}, R"("port":{"drawn":null,"opengl":"GL_NOOP",)", "d"},
-        {{"--rop2", "R2_MERGEPENNOT"},
-         R"("port":{"drawn":"P","opengl":"GL_OR_REVERSE",)",
-         "p | ~d"},
     };
     for (const auto& c : cases) {
         std::vector<std::string> args = c.args;
