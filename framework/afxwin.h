@@ -7,6 +7,7 @@
 #include "data_exchange.h"
 #include "dc.h"
 #include "dialog.h"
+#include "dpi.h"
 #include "exceptions.h"
 #include "framework_ids.h"
 #include "gdi_object.h"

@@ -48,7 +48,16 @@ public:
                         rop);
     }
     void FillRect(const RECT& rect, HBRUSH brush) { ::FillRect(m_hDC, &rect, brush); }
-    BOOL DrawIcon(int x, int y, HICON hIcon) { return ::DrawIcon(m_hDC, x, y, hIcon); }
+    // At `size` x `size` pixels: the icon of the window's scale, not the system's.
+    BOOL DrawIcon(int x, int y, HICON hIcon, int size) {
+        return ::DrawIconEx(m_hDC, x, y, hIcon, size, size, 0, nullptr, DI_NORMAL);
+    }
+    int SetStretchBltMode(int mode) { return ::SetStretchBltMode(m_hDC, mode); }
+    BOOL StretchBlt(int x, int y, int width, int height, const CDC* pSrcDC, int xSrc, int ySrc,
+                    int srcWidth, int srcHeight, DWORD rop) {
+        return ::StretchBlt(m_hDC, x, y, width, height, pSrcDC ? pSrcDC->m_hDC : nullptr, xSrc,
+                            ySrc, srcWidth, srcHeight, rop);
+    }
 
 protected:
     HDC m_hDC = nullptr;

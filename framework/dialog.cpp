@@ -1,8 +1,33 @@
 #include "dialog.h"
 
+#include <utility>
+
 #include "exceptions.h"
 #include "framework_ids.h"
+#include "paint_fault.h"
 #include "win_app.h"
+
+namespace {
+
+// The dialog whose window is being made on this thread. Its procedure hears from the window
+// before WM_INITDIALOG, which alone carries the object: WM_SETFONT, and WM_MEASUREITEM from
+// owner-drawn controls as they are made.
+thread_local CDialog* t_pDialogBeingMade = nullptr;
+
+class DialogBeingMade {
+public:
+    explicit DialogBeingMade(CDialog* dialog) : m_outer(t_pDialogBeingMade) {
+        t_pDialogBeingMade = dialog;
+    }
+    ~DialogBeingMade() { t_pDialogBeingMade = m_outer; }
+    DialogBeingMade(const DialogBeingMade&) = delete;
+    DialogBeingMade& operator=(const DialogBeingMade&) = delete;
+
+private:
+    CDialog* m_outer;
+};
+
+}  // namespace
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
 ON_COMMAND(IDOK, &CDialog::OnOK)
@@ -20,6 +45,7 @@ CDialog::~CDialog() {
 INT_PTR CDialog::DoModal() {
     m_bModal = true;
     HWND owner = m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr;
+    const DialogBeingMade making(this);
     const INT_PTR result =
         ::DialogBoxParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(m_nIDTemplate), owner,
                           DialogProc, reinterpret_cast<LPARAM>(this));
@@ -31,6 +57,7 @@ BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd) {
     m_nIDTemplate = nIDTemplate;
     m_pParentWnd = pParentWnd;
     HWND owner = pParentWnd ? pParentWnd->m_hWnd : nullptr;
+    const DialogBeingMade making(this);
     return ::CreateDialogParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nIDTemplate), owner,
                                 DialogProc, reinterpret_cast<LPARAM>(this)) != nullptr;
 }
@@ -85,14 +112,21 @@ INT_PTR CDialog::HandleInitDialog() {
 }
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    CDialog* dialog = nullptr;
+    CDialog* dialog = static_cast<CDialog*>(FromHandlePermanent(hWnd));
+    if (!dialog && t_pDialogBeingMade && !t_pDialogBeingMade->m_hWnd) {
+        dialog = std::exchange(t_pDialogBeingMade, nullptr);
+        dialog->Attach(hWnd);
+    }
     if (message == WM_INITDIALOG) {
         dialog = reinterpret_cast<CDialog*>(lParam);
         dialog->Attach(hWnd);
         return dialog->HandleInitDialog();
     }
-    dialog = static_cast<CDialog*>(FromHandlePermanent(hWnd));
     if (!dialog) return FALSE;
+    if (message == AfxPaintFaultMessage()) {
+        AfxReportDeferredPaintFault();
+        return TRUE;
+    }
 
     if (message == WM_NCDESTROY) {
         dialog->DetachAll();
@@ -120,7 +154,10 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
                 return TRUE;
         }
     } catch (...) {
-        AfxReportWindowProcException();
+        if (AfxIsPaintMessage(message))
+            AfxDeferPaintFault(hWnd, message, lParam);
+        else
+            AfxReportWindowProcException();
         return TRUE;
     }
 }

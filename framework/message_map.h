@@ -56,6 +56,8 @@ protected:                                        \
 #define ON_COMMAND(id, memberFxn) ON_CONTROL(0, id, memberFxn)
 #define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
 #define ON_EN_CHANGE(id, memberFxn) ON_CONTROL(EN_CHANGE, id, memberFxn)
+#define ON_EN_SETFOCUS(id, memberFxn) ON_CONTROL(EN_SETFOCUS, id, memberFxn)
+#define ON_EN_KILLFOCUS(id, memberFxn) ON_CONTROL(EN_KILLFOCUS, id, memberFxn)
 
 // Window messages, with the handler names and signatures of the framework's CWnd.
 #define AFX_ON_MESSAGE_CALL(msg, call)                                                  \
@@ -76,3 +78,16 @@ protected:                                        \
                         AFX_THIS(t)->OnDrawItem(static_cast<int>(wParam),                    \
                                                 reinterpret_cast<LPDRAWITEMSTRUCT>(lParam)); \
                         return TRUE)
+#define ON_WM_MEASUREITEM()                                                                        \
+    AFX_ON_MESSAGE_CALL(WM_MEASUREITEM,                                                            \
+                        AFX_THIS(t)->OnMeasureItem(static_cast<int>(wParam),                       \
+                                                   reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam)); \
+                        return TRUE)
+// The new scale in wParam, the suggested window rectangle in lParam.
+#define ON_WM_DPICHANGED()                                                                         \
+    AFX_ON_MESSAGE_CALL(WM_DPICHANGED, AFX_THIS(t)->OnDpiChanged(                                  \
+                                           HIWORD(wParam), reinterpret_cast<const RECT*>(lParam)); \
+                        return 0)
+// Any message, the program's own included: LRESULT handler(WPARAM, LPARAM).
+#define ON_MESSAGE(msg, memberFxn) \
+    AFX_ON_MESSAGE_CALL(msg, return (AFX_THIS(t)->*(memberFxn))(wParam, lParam))

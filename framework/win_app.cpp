@@ -2,6 +2,7 @@
 
 #include "exceptions.h"
 #include "framework_ids.h"
+#include "start_monitor.h"
 #include "wnd.h"
 
 namespace {
@@ -59,6 +60,8 @@ HINSTANCE AfxGetResourceHandle() { return g_resources ? g_resources : AfxGetInst
 void AfxSetResourceHandle(HINSTANCE hInstance) { g_resources = hInstance; }
 
 BOOL AfxWinInit(HINSTANCE hInstance) {
+    // Before any window of the program's own comes to the front.
+    AfxGetStartMonitorWorkArea();
     g_instance = hInstance;
     if (!g_resources) g_resources = hInstance;
     if (!g_app) return FALSE;

@@ -6,6 +6,7 @@
 
 #include "data_exchange.h"
 #include "exceptions.h"
+#include "start_monitor.h"
 
 namespace {
 
@@ -121,10 +122,7 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner) {
     if (owner && ::IsWindowVisible(owner) && !::IsIconic(owner)) {
         ::GetWindowRect(owner, &area);
     } else {
-        MONITORINFO monitor{};
-        monitor.cbSize = sizeof monitor;
-        ::GetMonitorInfoA(::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
-        area = monitor.rcWork;
+        area = AfxGetStartMonitorWorkArea();
     }
     RECT window;
     ::GetWindowRect(m_hWnd, &window);
@@ -151,6 +149,17 @@ void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT lpDrawItemStruct) {
     Default();
 }
 
+void CWnd::OnMeasureItem(int, LPMEASUREITEMSTRUCT lpMeasureItemStruct) {
+    if (lpMeasureItemStruct->CtlType == ODT_MENU) return;
+    HWND hControl = ::GetDlgItem(m_hWnd, static_cast<int>(lpMeasureItemStruct->CtlID));
+    CWnd* control = FromHandlePermanent(hControl);
+    LRESULT result = 0;
+    if (control && control->OnChildNotify(WM_MEASUREITEM, 0,
+                                          reinterpret_cast<LPARAM>(lpMeasureItemStruct), &result))
+        return;
+    Default();
+}
+
 void CWnd::Default() {
     if (m_pDefaultRequested) *m_pDefaultRequested = true;
 }
@@ -173,6 +182,9 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         *pResult = entry->pfn(this, wParam, lParam);
     } else if (message == WM_DRAWITEM) {
         OnDrawItem(static_cast<int>(wParam), reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+        *pResult = TRUE;
+    } else if (message == WM_MEASUREITEM) {
+        OnMeasureItem(static_cast<int>(wParam), reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
         *pResult = TRUE;
     } else {
         return FALSE;

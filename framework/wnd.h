@@ -46,13 +46,15 @@ public:
     UINT IsDlgButtonChecked(int nID) const { return ::IsDlgButtonChecked(m_hWnd, nID); }
     void CheckDlgButton(int nID, UINT nCheck) { ::CheckDlgButton(m_hWnd, nID, nCheck); }
     void SetDlgItemText(int nID, LPCSTR text) { ::SetDlgItemTextA(m_hWnd, nID, text); }
+    // Over the owner; without a visible one, in the work area of the monitor the program was
+    // started from.
     void CenterWindow(CWnd* pAlternateOwner = nullptr);
     BOOL DestroyWindow();
 
     virtual void DoDataExchange(CDataExchange* pDX);
     // Runs before the message map for every WM_COMMAND; TRUE when the command was handled.
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
-    // A message the parent passes back to the control it came from (owner drawing).
+    // A message the parent passes back to the control it came from (owner drawing and measuring).
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 
     // Default handlers that handlers of derived classes may call.
@@ -63,6 +65,7 @@ public:
         return nullptr;
     }
     void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
+    void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct);
 
 protected:
     // Leaves the message being handled to the system's default processing.

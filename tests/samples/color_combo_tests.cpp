@@ -254,19 +254,27 @@ TEST(ColorCombo, MissingBrushStopsTheDrawingAsAnUnavailableResource) {
     }
     EXPECT_EQ(GdiHeadroom(), headroom) << "the frame's brush is gone too";
 
-    // Through the dialog, as the platform asks for a drawing.
+    // Through the dialog, as the platform asks for a drawing: no box while it paints, which would
+    // paint again in its own loop, but a plain fallback, and the fault reported once, afterwards.
     CComboTestDlg dlg;
     ASSERT_TRUE(dlg.Open());
     dlg.m_combo.AddColors();
     item.hwndItem = dlg.m_combo.m_hWnd;
     MessageBoxWatcher boxes;
-    {
-        GdiQuotaHog hog;
-        dlg.m_combo.m_hog = &hog;
-        dlg.SendMessage(WM_DRAWITEM, IDC_PATTERN_COLOR1, reinterpret_cast<LPARAM>(&item));
-        dlg.m_combo.m_hog = nullptr;
+    const Pixels fallback = Painted(untouched, target.size, kItem, ::GetSysColor(COLOR_WINDOW));
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        target.Fill(kFill);
+        {
+            GdiQuotaHog hog;
+            dlg.m_combo.m_hog = &hog;
+            dlg.SendMessage(WM_DRAWITEM, IDC_PATTERN_COLOR1, reinterpret_cast<LPARAM>(&item));
+            dlg.m_combo.m_hog = nullptr;
+        }
+        EXPECT_EQ(boxes.Count(), attempt) << "nothing shown while painting";
+        EXPECT_EQ(target.Read(), fallback);
+        PumpMessages();
     }
-    ASSERT_EQ(boxes.Count(), 1);
+    ASSERT_EQ(boxes.Count(), 1) << "reported once, however often the drawing fails";
     EXPECT_EQ(boxes.Last().text, "A required resource was unavailable.");
     EXPECT_EQ(boxes.Last().icon, static_cast<UINT>(MB_ICONSTOP));
 }
