@@ -45,7 +45,8 @@ BOOL CAboutDlg::OnInitDialog() {
 }
 
 void CAboutDlg::OnWebSite() {
-    const auto result = reinterpret_cast<INT_PTR>(ShellOpen(nullptr, m_strWebSite));
-    if (result > 32) return;
-    AfxMessageBox(GetShellOpenErrorText(result, m_strWebSite), MB_ICONEXCLAMATION | MB_OK, 0);
+    const ShellOpenOutcome outcome = ShellOpen(this, m_strWebSite);
+    if (outcome.opened || outcome.cancelled) return;
+    AfxMessageBox(GetShellOpenErrorText(outcome.error, m_strWebSite), MB_ICONEXCLAMATION | MB_OK,
+                  0);
 }

@@ -24,8 +24,8 @@ void AppSettings::Initialize() {
 
 void AppSettings::RecordProgramPath() {
     const CStringW stored = GetStringValueW(kSection, kPathValue, L"");
-    wchar_t path[MAX_PATH];
-    if (GetProgramPath(path) && !IsSamePathIgnoringCase(stored, path))
+    const CStringW path = GetProgramPath();
+    if (path.GetLength() > 0 && !IsSamePathIgnoringCase(stored, path))
         SetStringValueW(kSection, kPathValue, path);
 }
 

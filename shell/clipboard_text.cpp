@@ -4,10 +4,30 @@
 
 namespace {
 
+constexpr DWORD kBusyPatienceMs = 1000;
+constexpr DWORD kRetryEveryMs = 15;
+
+// While it waits, the thread still answers messages sent to it: the program that holds the
+// clipboard may be sending this window WM_DESTROYCLIPBOARD and waiting for the answer.
+void WaitAnsweringSentMessages(DWORD milliseconds) {
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds, QS_SENDMESSAGE);
+    MSG message;
+    ::PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+}
+
+bool OpenClipboardWithPatience(HWND owner) {
+    const DWORD start = ::GetTickCount();
+    while (!::OpenClipboard(owner)) {
+        if (::GetTickCount() - start >= kBusyPatienceMs) return false;  // difference: wrap-safe
+        WaitAnsweringSentMessages(kRetryEveryMs);
+    }
+    return true;
+}
+
 // The clipboard is the system's, one program at a time: open only for as long as this lives.
 class OpenClipboardScope {
 public:
-    explicit OpenClipboardScope(HWND owner) : m_open(::OpenClipboard(owner) != FALSE) {}
+    explicit OpenClipboardScope(HWND owner) : m_open(OpenClipboardWithPatience(owner)) {}
     ~OpenClipboardScope() {
         if (m_open) ::CloseClipboard();
     }
@@ -19,15 +39,17 @@ private:
     bool m_open;
 };
 
-// Memory the clipboard takes over once it has been handed to it; freed here otherwise.
+// Memory the clipboard takes over once it has been handed to it; freed here otherwise. Memory
+// that could not be locked and filled is never handed over.
 class ClipboardMemory {
 public:
     explicit ClipboardMemory(const std::string& text)
         : m_memory(::GlobalAlloc(GMEM_MOVEABLE, text.size() + 1)) {
-        if (void* bytes = m_memory ? ::GlobalLock(m_memory) : nullptr) {
-            std::memcpy(bytes, text.c_str(), text.size() + 1);
-            ::GlobalUnlock(m_memory);
-        }
+        void* bytes = m_memory ? ::GlobalLock(m_memory) : nullptr;
+        if (!bytes) return;
+        std::memcpy(bytes, text.c_str(), text.size() + 1);
+        ::GlobalUnlock(m_memory);
+        m_filled = true;
     }
     ~ClipboardMemory() {
         if (m_memory) ::GlobalFree(m_memory);
@@ -35,21 +57,36 @@ public:
     ClipboardMemory(const ClipboardMemory&) = delete;
     ClipboardMemory& operator=(const ClipboardMemory&) = delete;
 
+    bool Filled() const { return m_filled; }
     HGLOBAL Get() const { return m_memory; }
     void HandedOver() { m_memory = nullptr; }
 
 private:
     HGLOBAL m_memory;
+    bool m_filled = false;
 };
 
 }  // namespace
 
-bool CopyTextToClipboard(CWnd* pOwner, const std::string& text) {
+ClipboardCopy CopyTextToClipboard(CWnd* pOwner, const std::string& text) {
     ClipboardMemory memory(text);
-    if (!memory.Get()) return false;
+    if (!memory.Filled()) return ClipboardCopy::NoMemory;
     const OpenClipboardScope clipboard(pOwner ? pOwner->m_hWnd : nullptr);
-    if (!clipboard.IsOpen() || !::EmptyClipboard()) return false;
-    if (!::SetClipboardData(CF_TEXT, memory.Get())) return false;
+    if (!clipboard.IsOpen()) return ClipboardCopy::Busy;
+    if (!::EmptyClipboard() || !::SetClipboardData(CF_TEXT, memory.Get()))
+        return ClipboardCopy::Busy;
     memory.HandedOver();
-    return true;
+    return ClipboardCopy::Copied;
+}
+
+const char* DescribeClipboardCopy(ClipboardCopy result) {
+    switch (result) {
+        case ClipboardCopy::Busy:
+            return "Another program is using the clipboard: nothing was copied. Try again.";
+        case ClipboardCopy::NoMemory:
+            return "Out of memory: nothing was copied.";
+        case ClipboardCopy::Copied:
+            break;
+    }
+    return "";
 }

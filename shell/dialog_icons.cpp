@@ -1,7 +1,7 @@
 #include "dialog_icons.h"
 
+#include <map>
 #include <new>
-#include <unordered_map>
 #include <utility>
 
 namespace {
@@ -21,30 +21,26 @@ private:
     HICON m_hIcon;
 };
 
-// Large icons are the resource module's shared ones (LoadIcon); nothing destroys them.
-std::unordered_map<WORD, HICON>& LargeIconCache() {
-    static std::unordered_map<WORD, HICON> cache(10);
+// Each id and size loaded once and destroyed at the end of the run, rather than once per window
+// or scale change and never: a window keeps using the icons it was given.
+std::map<std::pair<WORD, int>, OwnedIcon>& IconCache() {
+    static std::map<std::pair<WORD, int>, OwnedIcon> cache;
     return cache;
 }
 
-// Small icons are copies of their own size; kept here, so each id is loaded once and destroyed
-// at the end of the run rather than once per window and never.
-std::unordered_map<WORD, OwnedIcon>& SmallIconCache() {
-    static std::unordered_map<WORD, OwnedIcon> cache(10);
-    return cache;
-}
+}  // namespace
 
-HICON LoadSmallIcon(WORD id) {
-    auto& cache = SmallIconCache();
-    if (const auto found = cache.find(id); found != cache.end()) return found->second.Get();
-    // The small-icon size of the system's scale: 16 pixels at 100 %, 24 at 150 %.
-    OwnedIcon icon(static_cast<HICON>(::LoadImageA(
-        AfxGetResourceHandle(), MAKEINTRESOURCEA(id), IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
-        ::GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR)));
+HICON LoadCachedIcon(UINT nIconId, int size) {
+    const std::pair<WORD, int> key{LOWORD(nIconId), size};
+    auto& cache = IconCache();
+    if (const auto found = cache.find(key); found != cache.end()) return found->second.Get();
+    OwnedIcon icon(
+        static_cast<HICON>(::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(key.first),
+                                        IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
     const HICON handle = icon.Get();
     if (!handle) return nullptr;
     try {
-        cache.emplace(id, std::move(icon));
+        cache.emplace(key, std::move(icon));
     } catch (const std::bad_alloc&) {
         // Without room to keep it the icon cannot outlive this call; the window goes without.
         return nullptr;
@@ -52,26 +48,13 @@ HICON LoadSmallIcon(WORD id) {
     return handle;
 }
 
-}  // namespace
+int LargeIconSize(UINT dpi) { return AfxGetSystemMetricsForDpi(SM_CXICON, dpi); }
 
-HICON LoadCachedIcon(UINT nIconId) {
-    const WORD id = LOWORD(nIconId);
-    auto& cache = LargeIconCache();
-    if (const auto found = cache.find(id); found != cache.end()) return found->second;
-    const HICON icon = ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(id));
-    if (icon) {
-        try {
-            cache.emplace(id, icon);
-        } catch (const std::bad_alloc&) {
-            // A shared icon: handing it out uncached is harmless.
-        }
-    }
-    return icon;
-}
-
-LRESULT SetDialogIcons(CWnd* pWnd, UINT nIconId) {
+LRESULT SetDialogIcons(CWnd* pWnd, UINT nIconId, UINT dpi) {
     if (nIconId == 0) nIconId = kProgramIconId;
-    pWnd->SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(LoadCachedIcon(nIconId)));
-    const HICON smallIcon = LoadSmallIcon(LOWORD(nIconId));
+    if (dpi == 0) dpi = AfxGetWindowDpi(pWnd->m_hWnd);
+    const HICON large = LoadCachedIcon(nIconId, LargeIconSize(dpi));
+    const HICON smallIcon = LoadCachedIcon(nIconId, AfxGetSystemMetricsForDpi(SM_CXSMICON, dpi));
+    pWnd->SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(large));
     return pWnd->SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
 }

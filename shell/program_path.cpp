@@ -1,14 +1,29 @@
 #include "program_path.h"
 
-bool GetProgramPath(wchar_t (&path)[MAX_PATH]) {
-    // MAX_PATH - 1, not MAX_PATH: a path the system cuts at that length comes back without its
-    // terminating zero on some systems, and a length equal to the size is how a cut shows.
-    constexpr DWORD kSize = MAX_PATH - 1;
-    const DWORD length = ::GetModuleFileNameW(nullptr, path, kSize);
-    if (length == 0 || length >= kSize) {
-        path[0] = L'\0';
-        return false;
+#include <new>
+#include <vector>
+
+namespace {
+
+// The longest path the system knows, "\\?\" form included.
+constexpr DWORD kLongestPath = 32768;
+
+}  // namespace
+
+CStringW GetProgramPath() {
+    try {
+        // A path that does not fit comes back cut to the buffer, with its length equal to the
+        // buffer's size: then the buffer grows.
+        for (DWORD size = MAX_PATH; size <= kLongestPath; size *= 2) {
+            std::vector<wchar_t> path(size, L'\0');
+            const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), size);
+            if (length == 0) return CStringW();
+            if (length < size) {
+                path[length] = L'\0';
+                return CStringW(path.data());
+            }
+        }
+    } catch (const std::bad_alloc&) {
     }
-    path[length] = L'\0';
-    return true;
+    return CStringW();
 }

@@ -2,7 +2,8 @@
 
 #include <windows.h>
 
-// The running program's full path, in UTF-16 so that any folder name survives. False, with an
-// empty buffer, when the system gives no path or the path does not fit: a cut path would name
-// another file.
-bool GetProgramPath(wchar_t (&path)[MAX_PATH]);
+#include "afxwin.h"
+
+// The running program's full path, in UTF-16 so that any folder name survives, and of any
+// length: an install folder deeper than MAX_PATH works too. Empty when the system gives none.
+CStringW GetProgramPath();

@@ -1,35 +1,30 @@
 #include "shell_open.h"
 
-#include <objbase.h>
 #include <shellapi.h>
 
-namespace {
-
-// The shell may hand the launch to extensions that are COM objects, so COM is set up for the
-// call; a thread that has it already, in whatever form, keeps it as it is.
-class ComForTheShell {
-public:
-    ComForTheShell()
-        : m_result(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)) {}
-    ~ComForTheShell() {
-        if (SUCCEEDED(m_result)) ::CoUninitialize();
-    }
-    ComForTheShell(const ComForTheShell&) = delete;
-    ComForTheShell& operator=(const ComForTheShell&) = delete;
-
-private:
-    HRESULT m_result;
-};
-
-}  // namespace
-
-HINSTANCE ShellOpen(CWnd* pOwner, LPCSTR lpszFile) {
+ShellOpenOutcome ShellOpen(CWnd* pOwner, LPCSTR lpszFile) {
     HWND owner = nullptr;
     if (pOwner) {
         owner = pOwner->m_hWnd;
     } else if (const CWinApp* app = AfxGetApp(); app && app->m_pMainWnd) {
         owner = app->m_pMainWnd->m_hWnd;
     }
-    const ComForTheShell com;
-    return ::ShellExecuteA(owner, nullptr, lpszFile, nullptr, nullptr, SW_SHOWDEFAULT);
+    const CStringW file = AfxWidenText(lpszFile);
+    SHELLEXECUTEINFOW request{};
+    request.cbSize = sizeof request;
+    // NOASYNC: the launch is finished when the call returns, as this thread may end right after.
+    request.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
+    request.hwnd = owner;
+    request.lpFile = file;
+    request.nShow = SW_SHOWNORMAL;
+
+    ShellOpenOutcome outcome;
+    if (::ShellExecuteExW(&request)) {
+        outcome.opened = true;
+        return outcome;
+    }
+    outcome.cancelled = ::GetLastError() == ERROR_CANCELLED;
+    const auto error = reinterpret_cast<INT_PTR>(request.hInstApp);
+    outcome.error = error >= 0 && error <= 32 ? error : SE_ERR_NOASSOC;
+    return outcome;
 }

@@ -1,9 +1,7 @@
 #include "version_info.h"
 
-#include <cstdio>
 #include <cstring>
-
-#include "program_path.h"
+#include <vector>
 
 namespace {
 
@@ -16,28 +14,50 @@ bool HoldsVersionData(const BYTE* block, DWORD size) {
     return length >= 3 * sizeof(WORD) && length <= size;
 }
 
+std::string NarrowText(const wchar_t* text, UINT characters) {
+    // A value's recorded length may count its zero; the text ends at the first one either way.
+    const auto length = static_cast<int>(::wcsnlen(text, characters));
+    const int size = ::WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<size_t>(size > 0 ? size : 0), '\0');
+    if (size > 0)
+        ::WideCharToMultiByte(CP_ACP, 0, text, length, narrow.data(), size, nullptr, nullptr);
+    return narrow;
+}
+
 }  // namespace
 
 CVersionInfo::CVersionInfo(LPCSTR lpszFileName) {
-    if (lpszFileName) {
-        Load(AfxWidenText(lpszFileName));
-        return;
-    }
-    wchar_t path[MAX_PATH];
-    if (!GetProgramPath(path)) AfxThrowResourceException();
-    Load(path);
+    if (lpszFileName)
+        LoadFile(AfxWidenText(lpszFileName));
+    else
+        LoadOwnResource();
 }
 
-void CVersionInfo::Load(const wchar_t* fileName) {
+void CVersionInfo::LoadFile(const wchar_t* fileName) {
     DWORD handle = 0;
     const DWORD size = ::GetFileVersionInfoSizeW(fileName, &handle);
     if (size == 0) AfxThrowResourceException();
-    m_pData.reset(new BYTE[size]());
-    if (!::GetFileVersionInfoW(fileName, 0, size, m_pData.get()) ||
-        !HoldsVersionData(m_pData.get(), size)) {
-        m_pData.reset();
-        AfxThrowResourceException();
-    }
+    std::unique_ptr<BYTE[]> block(new BYTE[size]());
+    if (!::GetFileVersionInfoW(fileName, 0, size, block.get())) AfxThrowResourceException();
+    Keep(std::move(block), size);
+}
+
+void CVersionInfo::LoadOwnResource() {
+    const HMODULE module = AfxGetInstanceHandle();
+    const HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(VS_VERSION_INFO),
+                                        MAKEINTRESOURCEW(16));  // RT_VERSION
+    const HGLOBAL loaded = found ? ::LoadResource(module, found) : nullptr;
+    const void* data = loaded ? ::LockResource(loaded) : nullptr;
+    const DWORD size = found ? ::SizeofResource(module, found) : 0;
+    if (!data || size == 0) AfxThrowResourceException();
+    std::unique_ptr<BYTE[]> block(new BYTE[size]);
+    std::memcpy(block.get(), data, size);
+    Keep(std::move(block), size);
+}
+
+void CVersionInfo::Keep(std::unique_ptr<BYTE[]> block, DWORD size) {
+    if (!HoldsVersionData(block.get(), size)) AfxThrowResourceException();
+    m_pData = std::move(block);
 }
 
 CVersionInfo::~CVersionInfo() = default;
@@ -46,7 +66,7 @@ const void* CVersionInfo::QueryValue(LPCSTR lpszPath) const {
     if (!m_pData || !lpszPath) return nullptr;
     void* value = nullptr;
     UINT length = 0;
-    if (!::VerQueryValueA(m_pData.get(), lpszPath, &value, &length)) return nullptr;
+    if (!::VerQueryValueW(m_pData.get(), AfxWidenText(lpszPath), &value, &length)) return nullptr;
     return value;
 }
 
@@ -54,8 +74,15 @@ LPCSTR CVersionInfo::GetString(LPCSTR lpszName) const {
     if (!lpszName) return nullptr;
     // 255 characters at most, as the path buffer held: a longer name is no value of the table.
     const CString path = CString("\\StringFileInfo\\040904B0\\") + lpszName;
-    if (path.GetLength() > 255) return nullptr;
-    return static_cast<LPCSTR>(QueryValue(path));
+    if (path.GetLength() > 255 || !m_pData) return nullptr;
+    void* value = nullptr;
+    UINT characters = 0;
+    if (!::VerQueryValueW(m_pData.get(), AfxWidenText(path), &value, &characters) || !value)
+        return nullptr;
+    // Converted once: a pointer handed out earlier stays good.
+    const auto [kept, isNew] = m_strings.try_emplace(lpszName);
+    if (isNew) kept->second = NarrowText(static_cast<const wchar_t*>(value), characters);
+    return kept->second.c_str();
 }
 
 CString& CVersionInfo::GetCompanyWord(CString& out) const {

@@ -2,17 +2,20 @@
 
 #include <windows.h>
 
+#include <map>
 #include <memory>
+#include <string>
 
 #include "afxwin.h"
 
-// Reads a file's version resource. A reader that exists holds the data: the constructor raises
-// CResourceException when the file has none. Pointers from the queries point into the reader's
+// Reads a version resource. A reader that exists holds the data: the constructor raises
+// CResourceException when there is none. Pointers from the queries point into the reader's
 // data and live as long as the reader.
 class CVersionInfo {
 public:
-    // A null name reads the running program's own file (by its UTF-16 path, so any folder name
-    // works); a given name is in the code page.
+    // A null name reads the running program's own version resource straight from the loaded
+    // program, so no path (however long, in whatever script) is involved; a given name is a file
+    // in the code page.
     explicit CVersionInfo(LPCSTR lpszFileName = nullptr);
     ~CVersionInfo();
     CVersionInfo(const CVersionInfo&) = delete;
@@ -20,14 +23,20 @@ public:
 
     // The value at a path of the data ("\\" gives the VS_FIXEDFILEINFO record), or null.
     const void* QueryValue(LPCSTR lpszPath) const;
-    // A value of the U.S. English string table ("ProductName"), or null.
+    // A value of the U.S. English string table ("ProductName") in the code page, or null.
     LPCSTR GetString(LPCSTR lpszName) const;
     // The "CompanyName" value up to its first blank (all of it without one, empty without it).
     CString& GetCompanyWord(CString& out) const;
 
 private:
-    void Load(const wchar_t* fileName);
+    void LoadFile(const wchar_t* fileName);
+    void LoadOwnResource();
+    // Takes the block if it is sound version data, else raises CResourceException.
+    void Keep(std::unique_ptr<BYTE[]> block, DWORD size);
 
-    // VerQueryValueA keeps converted strings in the block itself, so it stays writable.
+    // Only the UTF-16 queries are used, which read the block and never write it, so a copy of a
+    // resource serves as well as a file's data.
     std::unique_ptr<BYTE[]> m_pData;
+    // The 8-bit forms of the strings asked for, so GetString can hand out lasting pointers.
+    mutable std::map<std::string, std::string> m_strings;
 };

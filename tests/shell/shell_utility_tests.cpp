@@ -100,9 +100,10 @@ TEST(SystemErrorText, ComesWithoutItsLineEndAndUnknownCodesLeaveTheTextAlone) {
 }
 
 TEST(ShellOpen, ReportsAFileThatCannotBeOpenedByItsErrorNumber) {
-    const auto result =
-        reinterpret_cast<INT_PTR>(ShellOpen(nullptr, "C:\\no such folder\\nothing.velmar"));
-    EXPECT_EQ(result, SE_ERR_FNF);
+    const ShellOpenOutcome outcome = ShellOpen(nullptr, "C:\\no such folder\\nothing.velmar");
+    EXPECT_FALSE(outcome.opened);
+    EXPECT_FALSE(outcome.cancelled);
+    EXPECT_EQ(outcome.error, SE_ERR_FNF);
 }
 
 HICON IconOf(HWND window, WPARAM size) {
@@ -129,8 +130,9 @@ TEST(DialogIcons, IdZeroAndTheProgramsIdGiveTheSameLargeAndSmallIcons) {
     const HICON smallIcon = IconOf(dlg, ICON_SMALL);
     ASSERT_NE(large, nullptr);
     ASSERT_NE(smallIcon, nullptr);
-    EXPECT_EQ(large, ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME)));
     EXPECT_EQ(IconSize(large).cx, ::GetSystemMetrics(SM_CXICON));
+    EXPECT_EQ(large, LoadCachedIcon(IDR_MAINFRAME, ::GetSystemMetrics(SM_CXICON)));
+    EXPECT_EQ(IconSize(LoadCachedIcon(IDR_MAINFRAME, 48)).cx, 48) << "the size of a larger scale";
     EXPECT_EQ(IconSize(smallIcon).cx, 16);
     EXPECT_EQ(IconSize(smallIcon).cy, 16);
 
@@ -187,21 +189,21 @@ private:
     HMODULE m_module = nullptr;
 };
 
-TEST(DialogIcons, LargeIconComesFromTheCacheOnceLoadedAndMissingOnesAreTriedAgain) {
+TEST(DialogIcons, AnIconComesFromTheCacheOnceLoadedAndMissingOnesAreTriedAgain) {
     // Icon 1001 is the tests' own, so nothing has asked for it before.
     ResourcesWithoutIcons noIcons;
     ASSERT_TRUE(noIcons.Loaded());
     noIcons.Use();
-    EXPECT_EQ(LoadCachedIcon(1001), nullptr);
+    EXPECT_EQ(LoadCachedIcon(1001, 32), nullptr);
 
     noIcons.UseOwn();
-    const HICON icon = LoadCachedIcon(1001);
+    const HICON icon = LoadCachedIcon(1001, 32);
     ASSERT_NE(icon, nullptr) << "a missing icon is not remembered as missing";
 
     noIcons.Use();
-    EXPECT_EQ(LoadCachedIcon(1001), icon) << "the second call does not go to the module";
-    EXPECT_EQ(LoadCachedIcon(0x10000 + 1001), icon) << "the id is 16 bits";
-    EXPECT_EQ(LoadCachedIcon(1002), nullptr);
+    EXPECT_EQ(LoadCachedIcon(1001, 32), icon) << "the second call does not go to the module";
+    EXPECT_EQ(LoadCachedIcon(0x10000 + 1001, 32), icon) << "the id is 16 bits";
+    EXPECT_EQ(LoadCachedIcon(1002, 32), nullptr);
 }
 
 }  // namespace
