@@ -8,6 +8,7 @@
 #include "resource.h"
 #include "rop_code.h"
 #include "rop_code_comment.h"
+#include "status_line.h"
 #include "velmar_app.h"
 
 namespace {
@@ -23,9 +24,8 @@ struct StartValues {
 constexpr StartValues kStart = {kSrcCopy, FALSE, kDefaultPatternColor, kDefaultBkColor,
                                 kDefaultTextColor};
 
-constexpr int kPickerCount = 6;
-constexpr int kPickerIds[kPickerCount] = {IDC_PATTERN_COLOR1, IDC_BK_COLOR1, IDC_TEXT_COLOR1,
-                                          IDC_PATTERN_COLOR2, IDC_BK_COLOR2, IDC_TEXT_COLOR2};
+constexpr int kPickerIds[] = {IDC_PATTERN_COLOR1, IDC_BK_COLOR1, IDC_TEXT_COLOR1,
+                              IDC_PATTERN_COLOR2, IDC_BK_COLOR2, IDC_TEXT_COLOR2};
 
 }  // namespace
 
@@ -48,6 +48,12 @@ ON_COMMAND(ID_SYNC_FROM_TABLE, &CVelmarDlg::OnSyncFromTable)
 ON_BN_CLICKED(IDC_EXPRESSION_SET, &CVelmarDlg::OnSetExpression)
 ON_EN_CHANGE(IDC_EXPRESSION, &CVelmarDlg::OnExpressionChanged)
 ON_BN_CLICKED(IDC_COPY_AS_C, &CVelmarDlg::OnCopyAsC)
+ON_EN_SETFOCUS(IDC_EXPRESSION, &CVelmarDlg::OnExpressionFocus)
+ON_EN_KILLFOCUS(IDC_EXPRESSION, &CVelmarDlg::OnExpressionFocusLost)
+ON_WM_MEASUREITEM()
+ON_WM_DPICHANGED()
+ON_MESSAGE(kScaleChangedMessage, &CVelmarDlg::OnScaleChanged)
+ON_MESSAGE(kBringToFrontMessage, &CVelmarDlg::OnBringToFront)
 END_MESSAGE_MAP()
 
 CVelmarDlg::CVelmarDlg(CWnd* pParent) : CDialog(IDD_VELMAR_DIALOG, pParent) {
@@ -70,6 +76,12 @@ CColorCombo* CVelmarDlg::Picker(int n) {
     CColorCombo* pickers[kPickerCount] = {&m_comboPattern1, &m_comboBk1, &m_comboText1,
                                           &m_comboPattern2, &m_comboBk2, &m_comboText2};
     return pickers[n];
+}
+
+bool CVelmarDlg::IsPickerId(int id) {
+    for (const int pickerId : kPickerIds)
+        if (id == pickerId) return true;
+    return false;
 }
 
 COLORREF& CVelmarDlg::PickerColor(int n) {
@@ -106,13 +118,27 @@ void CVelmarDlg::SetUpFirstLoad() {
     for (int n : {1, 0}) RecreateSampleBitmap(n);
 }
 
-// At the picture button's size in device pixels, which the dialog's scale decides: a panel made
-// anew after the window has moved to a monitor of another scale takes that scale's size.
-void CVelmarDlg::RecreateSampleBitmap(int nPanel) {
+// The picture button's client area in device pixels, which the dialog's scale decides.
+SIZE CVelmarDlg::PictureSize(int nPanel) const {
     RECT picture;
     GetDlgItem(nPanel == 0 ? IDC_PICTURE1 : IDC_PICTURE2)->GetClientRect(&picture);
-    m_sizeBitmap[nPanel] = {picture.right - picture.left, picture.bottom - picture.top};
+    return {picture.right - picture.left, picture.bottom - picture.top};
+}
+
+void CVelmarDlg::RecreateSampleBitmap(int nPanel) {
+    m_sizeBitmap[nPanel] = PictureSize(nPanel);
+    m_bDefaultPicture[nPanel] = true;
     CreateSampleBitmap(Panel(nPanel), nPanel);
+}
+
+void CVelmarDlg::BltOnto(int nDestination) {
+    BltSample(Panel(0), Panel(1), 1 - nDestination, m_dwRop);
+    m_bDefaultPicture[nDestination] = false;
+}
+
+void CVelmarDlg::ClearPicture(int nPanel) {
+    DrawDefaultPicture(Panel(nPanel), nPanel);
+    m_bDefaultPicture[nPanel] = true;
 }
 
 RopTruthTable::Results CVelmarDlg::ResultColumn() const {
@@ -179,15 +205,14 @@ void CVelmarDlg::OnSetExpression() {
         ShowExpressionFault(reading);
         return;
     }
-    SetDlgItemText(IDC_EXPRESSION_STATUS, "");
+    ShowStatus(*this, "");
     SetCode(RopTruthTable::CodeFromIndex(reading.result.index));
 }
 
 // In the window, not in a message box: the status line says what is wrong, and the part of
 // the text it speaks of is selected for the user to mend.
 void CVelmarDlg::ShowExpressionFault(const RopReading& reading) {
-    SetDlgItemText(IDC_EXPRESSION_STATUS,
-                   DescribeRopReadingFault(reading.kind, reading.result).c_str());
+    ShowStatus(*this, DescribeRopReadingFault(reading.kind, reading.result));
     CWnd* field = GetDlgItem(IDC_EXPRESSION);
     field->SetFocus();
     const auto start = static_cast<int>(reading.result.errorOffset);
@@ -196,7 +221,7 @@ void CVelmarDlg::ShowExpressionFault(const RopReading& reading) {
 }
 
 // A mended text has no fault yet.
-void CVelmarDlg::OnExpressionChanged() { SetDlgItemText(IDC_EXPRESSION_STATUS, ""); }
+void CVelmarDlg::OnExpressionChanged() { ShowStatus(*this, ""); }
 
 // The code a blit would use, while the Hex field holds one; otherwise the table's code of the
 // operation the window shows.
@@ -205,32 +230,28 @@ void CVelmarDlg::OnCopyAsC() {
         CheckRopCodeRange(m_dwRop)
             ? m_dwRop
             : RopTruthTable::CodeFromIndex(RopTruthTable::IndexFromResults(ResultColumn()));
-    CopyTextToClipboard(this, FormatRopCodeWithComment(code));
-}
-
-// Enter and Escape both come as the cancel command, the first because "&Close" is the default
-// button; only the key tells them apart. Enter in the Hex field keeps the typed code (its sync
-// has run), in the expression field it sets it; anywhere else it closes, as Escape always does.
-void CVelmarDlg::OnCancel() {
-    if (::GetKeyState(VK_RETURN) < 0) {
-        HWND focus = ::GetFocus();
-        if (focus == ::GetDlgItem(m_hWnd, IDC_HEX)) return;
-        if (focus == ::GetDlgItem(m_hWnd, IDC_EXPRESSION)) {
-            OnSetExpression();
-            return;
-        }
-    }
-    CDialog::OnCancel();
+    ShowStatus(*this,
+               DescribeClipboardCopy(CopyTextToClipboard(this, FormatRopCodeWithComment(code))));
 }
 
 BOOL CVelmarDlg::OnInitDialog() {
-    CDialog::OnInitDialog();
-    SetDialogIcons(this, 0);
+    // A first load that failed has ended the dialog: nothing more is set up on it.
+    if (!CDialog::OnInitDialog()) return FALSE;
+    SetIcons(AfxGetWindowDpi(m_hWnd));
     SyncRopCode(FALSE);
     const AppSettings& settings = static_cast<CVelmarApp*>(AfxGetApp())->m_settings;
-    // Synchronous: the About box runs before the main window is first shown.
-    if (settings.m_dwVersion != settings.m_dwPrevVersion) SendMessage(WM_COMMAND, ID_APP_ABOUT, 0);
+    if (settings.m_dwVersion != settings.m_dwPrevVersion) {
+        // Synchronous: the About box runs before the main window is first shown. Posted: the
+        // window is shown by then, and the box that had the front has gone.
+        SendMessage(WM_COMMAND, ID_APP_ABOUT, 0);
+        PostMessage(kBringToFrontMessage);
+    }
     return TRUE;
+}
+
+LRESULT CVelmarDlg::OnBringToFront(WPARAM, LPARAM) {
+    SetForegroundWindow();
+    return 0;
 }
 
 void CVelmarDlg::OnSysCommand(UINT nID, LPARAM lParam) {
@@ -246,13 +267,12 @@ void CVelmarDlg::OnPaint() {
     }
     CPaintDC dc(this);
     SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
-    const int iconWidth = ::GetSystemMetrics(SM_CXICON);
-    const int iconHeight = ::GetSystemMetrics(SM_CYICON);
+    const int iconSize = LargeIconSize(AfxGetWindowDpi(m_hWnd));
     RECT client;
     GetClientRect(&client);
-    const int x = (client.right - client.left - iconWidth + 1) / 2;
-    const int y = (client.bottom - client.top - iconHeight + 1) / 2;
-    dc.DrawIcon(x, y, m_hIcon);
+    const int x = (client.right - client.left - iconSize + 1) / 2;
+    const int y = (client.bottom - client.top - iconSize + 1) / 2;
+    dc.DrawIcon(x, y, m_hIcon, iconSize);
 }
 
 HCURSOR CVelmarDlg::OnQueryDragIcon() { return static_cast<HCURSOR>(m_hIcon); }

@@ -32,6 +32,9 @@ protected:
     COLORREF m_crBk[2];
     COLORREF m_crText[2];
     int m_nMeaningIndex = -1;  // the index the "Meaning" area shows, -1 before the first
+    // A panel that shows its default picture is drawn anew at a new scale; any other picture is
+    // stretched to the new size, so what the user made survives the move.
+    bool m_bDefaultPicture[2] = {true, true};
 
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     void DoDataExchange(CDataExchange* pDX) override;
@@ -42,10 +45,10 @@ protected:
     HCURSOR OnQueryDragIcon();
     void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
     void OnBlt1To2() {
-        RunPanelCommand([this] { BltSample(Panel(0), Panel(1), 0, m_dwRop); });
+        RunPanelCommand([this] { BltOnto(1); });
     }
     void OnBlt2To1() {
-        RunPanelCommand([this] { BltSample(Panel(0), Panel(1), 1, m_dwRop); });
+        RunPanelCommand([this] { BltOnto(0); });
     }
     void OnBW1() {
         RunPanelCommand([this] { RecreateSampleBitmap(0); });
@@ -54,10 +57,10 @@ protected:
         RunPanelCommand([this] { RecreateSampleBitmap(1); });
     }
     void OnClear1() {
-        RunPanelCommand([this] { DrawDefaultPicture(Panel(0), 0); });
+        RunPanelCommand([this] { ClearPicture(0); });
     }
     void OnClear2() {
-        RunPanelCommand([this] { DrawDefaultPicture(Panel(1), 1); });
+        RunPanelCommand([this] { ClearPicture(1); });
     }
     void OnDefaults1() {
         RunPanelCommand([this] { ResetSampleColors(Panel(0)); });
@@ -71,11 +74,25 @@ protected:
     void OnSetExpression();
     void OnExpressionChanged();
     void OnCopyAsC();
-    void OnCancel() override;
+    LRESULT OnBringToFront(WPARAM, LPARAM);
+
+    // Enter (enter_key.cpp).
+    void OnOK() override;
+    void OnExpressionFocus();
+    void OnExpressionFocusLost();
+
+    // A change of scale (scale_change.cpp).
+    void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+    void OnDpiChanged(UINT nDpi, const RECT* pSuggested);
+    LRESULT OnScaleChanged(WPARAM wParam, LPARAM);
 
     DECLARE_MESSAGE_MAP()
 
 private:
+    static constexpr int kPickerCount = 6;
+    // Posted by the dialog to itself.
+    static constexpr UINT kBringToFrontMessage = WM_APP + 1;
+    static constexpr UINT kScaleChangedMessage = WM_APP + 2;
     SamplePanel Panel(int nPanel);
     // Commit, act, load: the action runs even when the commit failed, which has then told the
     // user already.
@@ -92,6 +109,12 @@ private:
     void ShowMeaning();
     void ShowExpressionFault(const RopReading& reading);
     void RecreateSampleBitmap(int nPanel);
+    void BltOnto(int nDestination);
+    void ClearPicture(int nPanel);
+    SIZE PictureSize(int nPanel) const;
+    void RescalePicture(int nPanel);
+    void SetIcons(UINT dpi);
     CColorCombo* Picker(int n);
+    static bool IsPickerId(int id);
     COLORREF& PickerColor(int n);
 };

@@ -1,10 +1,10 @@
 #include "color_combo.h"
 
 void CColorCombo::AddColors() {
-    for (const COLORREF color : kColorComboPalette) {
-        const int index = AddString("");
+    for (size_t i = 0; i < kColorComboPalette.size(); ++i) {
+        const int index = AddString(kColorComboNames[i]);
         if (index < 0) AfxThrowMemoryException();
-        if (SetItemData(index, color) < 0) AfxThrowMemoryException();
+        if (SetItemData(index, kColorComboPalette[i]) < 0) AfxThrowMemoryException();
     }
 }
 
@@ -35,7 +35,16 @@ void CColorCombo::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
     const CBrush frame(::GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
     dc.FillRect(rect, frame);
 
-    ::InflateRect(&rect, -6, -3);
+    const UINT dpi = AfxGetWindowDpi(item.hwndItem);
+    ::InflateRect(&rect, -AfxScaleToDpi(6, dpi), -AfxScaleToDpi(3, dpi));
     const CBrush bar(static_cast<COLORREF>(item.itemData));
     dc.FillRect(rect, bar);
+}
+
+int CColorCombo::ItemHeight(UINT dpi) { return AfxScaleToDpi(16, dpi); }
+
+void CColorCombo::SetItemHeights(UINT dpi) {
+    const auto height = static_cast<LPARAM>(ItemHeight(dpi));
+    SendMessage(CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height);
+    SendMessage(CB_SETITEMHEIGHT, 0, height);
 }

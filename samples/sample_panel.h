@@ -37,6 +37,11 @@ void DrawDefaultPicture(SamplePanel panel, int nPanel);
 // panel without a DC. The owner calls it for ODA_DRAWENTIRE requests of the picture buttons.
 void DrawSamplePicture(SamplePanel panel, const DRAWITEMSTRUCT& item);
 
+// Makes the panel's bitmap anew at `size`, of the same kind, with its picture stretched onto it
+// once: a picture made at one scale, kept at another. A bitmap that cannot be made leaves the
+// panel as it was and gives FALSE; nothing is reported.
+BOOL StretchSampleBitmap(SamplePanel panel, SIZE size);
+
 // "Defaults": the panel's three colours back to their start values; the picture stays.
 void ResetSampleColors(SamplePanel panel);
 

@@ -39,3 +39,16 @@ void ReplaceText(ProgramDriver& velmar, int id, const std::string& text) {
 void ReplaceHexText(ProgramDriver& velmar, const std::string& text) {
     ReplaceText(velmar, IDC_HEX, text);
 }
+
+std::string ClipboardText() {
+    std::string text;
+    if (!::OpenClipboard(nullptr)) return text;
+    if (HANDLE data = ::GetClipboardData(CF_TEXT)) {
+        if (const auto* chars = static_cast<const char*>(::GlobalLock(data))) {
+            text = chars;
+            ::GlobalUnlock(data);
+        }
+    }
+    ::CloseClipboard();
+    return text;
+}

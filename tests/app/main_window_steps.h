@@ -15,3 +15,6 @@ void TickResults(ProgramDriver& velmar, const std::string& rows);
 // Clicks into an edit field, deletes its text and types this one.
 void ReplaceText(ProgramDriver& velmar, int id, const std::string& text);
 void ReplaceHexText(ProgramDriver& velmar, const std::string& text);
+
+// The clipboard's 8-bit text, empty when there is none or the clipboard is busy.
+std::string ClipboardText();

@@ -125,19 +125,6 @@ TEST_F(ProgramTest, SetTakesAnExpressionAnRpnOrANameAndABadEntryIsShownInTheWind
     }
 }
 
-std::string ClipboardText() {
-    std::string text;
-    if (!::OpenClipboard(nullptr)) return text;
-    if (HANDLE data = ::GetClipboardData(CF_TEXT)) {
-        if (const auto* chars = static_cast<const char*>(::GlobalLock(data))) {
-            text = chars;
-            ::GlobalUnlock(data);
-        }
-    }
-    ::CloseClipboard();
-    return text;
-}
-
 TEST_F(ProgramTest, CopyPutsTheCodeOnTheClipboardAsC) {
     ProgramDriver& velmar = StartProgram();
     TickResults(velmar, kOperations[0].rows);
@@ -151,29 +138,6 @@ TEST_F(ProgramTest, CopyPutsTheCodeOnTheClipboardAsC) {
     velmar.ClickItem(IDC_COPY_AS_C);
     EXPECT_TRUE(velmar.WaitUntil([] { return ClipboardText() == "0x00CC0020 /* SRCCOPY: S */"; }))
         << ClipboardText();
-}
-
-// Enter reaches the dialog as "&Close", the default button, so it used to end the program.
-TEST_F(ProgramTest, EnterKeepsATypedCodeSetsAnExpressionAndClosesElsewhere) {
-    ProgramDriver& velmar = StartProgram();
-    ReplaceHexText(velmar, "0x660046");
-    ASSERT_TRUE(WaitForResultColumn(velmar, "01100110"));
-    velmar.PressKey(VK_RETURN);
-    ReplaceText(velmar, IDC_EXPRESSION, "S & D");
-    velmar.PressKey(VK_RETURN);
-    EXPECT_TRUE(velmar.WaitForText(IDC_HEX, "0x8800C6")) << "Enter is Set there";
-    EXPECT_FALSE(velmar.HasExited()) << "Enter in the Hex field kept the program";
-
-    velmar.ClickItem(IDC_HEX);
-    ASSERT_TRUE(velmar.WaitForFocus(IDC_HEX));
-    velmar.PressKey(VK_ESCAPE);
-    EXPECT_EQ(velmar.WaitForExit(), 0) << "Escape ends it from the Hex field too";
-
-    ProgramDriver& again = StartProgram();
-    again.ClickItem(IDC_RESULT_ROW1);
-    ASSERT_TRUE(again.WaitForFocus(IDC_RESULT_ROW1));
-    again.PressKey(VK_RETURN);
-    EXPECT_EQ(again.WaitForExit(), 0) << "Enter anywhere else is Close";
 }
 
 }  // namespace

@@ -173,6 +173,19 @@ void ProgramDriver::Click(HWND control) {
 
 void ProgramDriver::PressKey(WORD virtualKey) { PressKeys({virtualKey}); }
 
+void ProgramDriver::PostKey(HWND control, WORD virtualKey) {
+    const UINT scanCode = ::MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC);
+    const LPARAM down = 1 | static_cast<LPARAM>(scanCode) << 16;
+    const LPARAM up = down | LPARAM(1) << 30 | LPARAM(1) << 31;
+    ::PostMessageA(control, WM_KEYDOWN, virtualKey, down);
+    ::PostMessageA(control, WM_KEYUP, virtualKey, up);
+}
+
+bool ProgramDriver::FocusItem(int id) {
+    ::PostMessageA(m_main, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(id)), TRUE);
+    return WaitForFocus(id);
+}
+
 void ProgramDriver::PressKeys(std::initializer_list<WORD> chord) {
     std::vector<INPUT> inputs;
     for (WORD key : chord) inputs.push_back(KeyInput(key, false));
@@ -221,9 +234,10 @@ bool ProgramDriver::IsChecked(int id) const {
     return ::SendMessageA(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-std::string ProgramDriver::Text(int id) const {
+std::string ProgramDriver::Text(int id) const { return TextOf(Item(id)); }
+
+std::string ProgramDriver::TextOf(HWND control) {
     // GetWindowText does not ask another process's controls for their text; WM_GETTEXT does.
-    HWND control = Item(id);
     const auto length = ::SendMessageA(control, WM_GETTEXTLENGTH, 0, 0);
     std::string text(static_cast<size_t>(length > 0 ? length : 0) + 1, '\0');
     const auto copied =

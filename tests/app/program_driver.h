@@ -62,6 +62,12 @@ public:
     void ClickItem(int id) { Click(Item(id)); }
     void TypeText(const std::string& text);
     void PressKey(WORD virtualKey);
+    // The key's WM_KEYDOWN and WM_KEYUP posted to the control, as automation tools send keys:
+    // the keyboard's state never changes.
+    void PostKey(HWND control, WORD virtualKey);
+    // Moves the focus the way the dialog manager does (WM_NEXTDLGCTL), without clicking, and
+    // waits until it is there.
+    bool FocusItem(int id);
     void PressKeys(std::initializer_list<WORD> chord);
 
     // Pumps this thread's messages until `holds` is true or the time is up; holds' last value.
@@ -74,6 +80,7 @@ public:
 
     bool IsChecked(int id) const;
     std::string Text(int id) const;
+    static std::string TextOf(HWND control);
     int SelectedIndex(int id) const;
     COLORREF SelectedColor(int id) const;
     // The control's client area as the screen shows it.

@@ -98,6 +98,9 @@ TEST_F(ProgramTest, AtEveryScaleThePicturesHaveTheirButtonsSizeInDevicePixelsUns
         EXPECT_NEAR(size.cx / static_cast<double>(at96.cx), scale, 0.15 * scale) << dpi;
         EXPECT_NEAR(size.cy / static_cast<double>(at96.cy), scale, 0.15 * scale) << dpi;
 
+        EXPECT_EQ(::SendMessageA(velmar.Item(IDC_BK_COLOR1), CB_GETITEMHEIGHT, 0, 0),
+                  ::MulDiv(16, static_cast<int>(dpi), 96))
+            << "the pickers' entries at " << dpi << " DPI";
         for (const int nPanel : {0, 1}) {
             const int id = nPanel == 0 ? IDC_PICTURE1 : IDC_PICTURE2;
             ASSERT_EQ(ClientSize(velmar.Item(id)).cx, size.cx);
@@ -119,6 +122,46 @@ TEST_F(ProgramTest, AtEveryScaleThePicturesHaveTheirButtonsSizeInDevicePixelsUns
     }
 }
 
+// Runs the probe and gives what it printed and its exit code.
+std::pair<std::string, DWORD> RunProbe(const char* exe) {
+    SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+    HANDLE readEnd = nullptr, writeEnd = nullptr;
+    if (!::CreatePipe(&readEnd, &writeEnd, &inherited, 0)) return {"no pipe", 1};
+    ::SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = startup.hStdError = writeEnd;
+    PROCESS_INFORMATION process{};
+    std::string commandLine = exe;
+    const BOOL started = ::CreateProcessA(exe, commandLine.data(), nullptr, nullptr, TRUE,
+                                          CREATE_NO_WINDOW, nullptr, nullptr, &startup, &process);
+    ::CloseHandle(writeEnd);
+    std::string output;
+    char buffer[512];
+    DWORD read = 0;
+    while (started && ::ReadFile(readEnd, buffer, sizeof buffer, &read, nullptr) && read > 0)
+        output.append(buffer, read);
+    ::CloseHandle(readEnd);
+    if (!started) return {"not started", 1};
+    DWORD exitCode = 1;
+    ::WaitForSingleObject(process.hProcess, 30000);
+    ::GetExitCodeProcess(process.hProcess, &exitCode);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    return {output, exitCode};
+}
+
+// The dialog font is a scalable one (MS Shell Dlg), so text and layout grow together at every
+// scale; a text cut off at one of them shows here.
+TEST(DialogText, FitsEveryControlAt100125150And200Percent) {
+    for (const DWORD dpi : {96u, 120u, 144u, 192u}) {
+        const DisplayScale displayScale(dpi);
+        const auto [report, clipped] = RunProbe(VELMAR_TEXT_FIT_PROBE);
+        EXPECT_EQ(clipped, 0u) << dpi << " DPI:\n" << report;
+    }
+}
+
 // A move to a monitor of another scale resizes the dialog's controls and nothing else: the
 // pictures stay as they are, unstretched, and the next re-creation takes the new size.
 TEST_F(ProgramTest, APictureButtonOfAnotherSizeKeepsThePictureUntilBlackAndWhiteRemakesIt) {
@@ -130,8 +173,8 @@ TEST_F(ProgramTest, APictureButtonOfAnotherSizeKeepsThePictureUntilBlackAndWhite
     RECT frame{};
     ::GetWindowRect(button, &frame);
     const int border = (frame.right - frame.left) - made.cx;
-    // A little larger only, so it does not cover the controls around it.
-    const SIZE grown{made.cx + 10, made.cy + 8};
+    // A little larger only, so it does not reach the Clear button below it.
+    const SIZE grown{made.cx + 8, made.cy + 4};
     ::SetWindowPos(button, nullptr, 0, 0, grown.cx + border, grown.cy + border,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     ASSERT_EQ(ClientSize(button).cx, grown.cx);

@@ -26,6 +26,8 @@ void ExpectAboutBoxBeforeTheMainWindow(ProgramDriver& velmar) {
     ASSERT_TRUE(velmar.ActivateForKeys(about));
     velmar.PressKey(VK_RETURN);
     EXPECT_NE(velmar.WaitForMainWindow(), nullptr);
+    EXPECT_TRUE(velmar.WaitUntil([&] { return ::GetForegroundWindow() == velmar.MainWindow(); }))
+        << "the main window comes to the front as the box goes";
 }
 
 TEST_F(ProgramTest, FirstRunOfAVersionOpensTheAboutBoxOnceBeforeTheMainWindow) {
