@@ -1,10 +1,36 @@
 // The one reader of every form of an operation, in every kind of input: velmar-rop's bare
 // argument and its options, and the window's Expression field.
 
+#include <string>
+
 #include "fuzz_checks.h"
 #include "rop_code.h"
 #include "rop_reader.h"
 #include "rop_truth_table.h"
+
+namespace {
+
+// What reads as an expression or RPN still does inside more of the same, with the value the
+// addition gives: a precedence or a parenthesis read wrongly shows here.
+void CheckInsideMore(RopInputKind kind, const std::string& text, std::uint8_t index) {
+    const auto reads = [](RopInputKind kind, const std::string& more, int expected) {
+        const RopParseResult result = ReadRopOperation(kind, more).result;
+        const bool tooDeep = result.error.find("nested more than") != std::string::npos;
+        FuzzRequire((result.ok && result.index == expected) || tooDeep,
+                    "an operation reads the same inside more", more);
+    };
+    const auto inverse = static_cast<std::uint8_t>(~index);
+    if (kind == RopInputKind::Expression) {
+        reads(kind, "(" + text + ")", index);
+        reads(kind, "~(" + text + ") ^ 1", index);
+        reads(kind, "P & S | " + text + " ^ 0", (0xF0 & 0xCC) | index);
+    } else if (kind == RopInputKind::Rpn) {
+        reads(kind, text + "n", inverse);
+        reads(kind, text + " " + text + "x", 0);
+    }
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text = FuzzInput(data, size);
@@ -35,6 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                             RopTruthTable::IndexOfCode(*reading.givenCode) == reading.result.index,
                         "a code read is a ternary code of its operation", text);
         CheckReadsBack(reading.result.index, reading.givenCode);
+        CheckInsideMore(reading.kind, std::string(text), reading.result.index);
     }
     return 0;
 }
