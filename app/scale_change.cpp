@@ -28,8 +28,10 @@ LRESULT CVelmarDlg::OnScaleChanged(WPARAM wParam, LPARAM) {
         if (Picker(n)->m_hWnd) Picker(n)->SetItemHeights(dpi);
     SetIcons(dpi);
     for (int nPanel : {1, 0}) RescalePicture(nPanel);
-    GetDlgItem(IDC_PICTURE1)->InvalidateRect(nullptr, FALSE);
-    GetDlgItem(IDC_PICTURE2)->InvalidateRect(nullptr, FALSE);
+    RECT mask;
+    GetDlgItem(IDC_MASK_PICTURE)->GetClientRect(&mask);
+    m_mask.Rescale({mask.right - mask.left, mask.bottom - mask.top});
+    InvalidatePictures();
     return 0;
 }
 

@@ -1,7 +1,6 @@
 #include "velmar_dlg.h"
 
 #include "app_settings.h"
-#include "clipboard_text.h"
 #include "dialog_icons.h"
 #include "hex_exchange.h"
 #include "meaning_view.h"
@@ -50,6 +49,12 @@ ON_EN_CHANGE(IDC_EXPRESSION, &CVelmarDlg::OnExpressionChanged)
 ON_BN_CLICKED(IDC_COPY_AS_C, &CVelmarDlg::OnCopyAsC)
 ON_EN_SETFOCUS(IDC_EXPRESSION, &CVelmarDlg::OnExpressionFocus)
 ON_EN_KILLFOCUS(IDC_EXPRESSION, &CVelmarDlg::OnExpressionFocusLost)
+ON_BN_CLICKED(IDC_MASKBLT_1TO2, &CVelmarDlg::OnMaskBlt1To2)
+ON_BN_CLICKED(IDC_MASKBLT_2TO1, &CVelmarDlg::OnMaskBlt2To1)
+ON_BN_CLICKED(IDC_MASK_INVERT, &CVelmarDlg::OnInvertMask)
+ON_BN_CLICKED(IDC_MASK_FROM1, &CVelmarDlg::OnMaskFrom1)
+ON_BN_CLICKED(IDC_MASK_CLEAR, &CVelmarDlg::OnClearMask)
+ON_EN_CHANGE(IDC_MASK_BACKGROUND, &CVelmarDlg::OnBackgroundChanged)
 ON_WM_MEASUREITEM()
 ON_WM_DPICHANGED()
 ON_MESSAGE(kScaleChangedMessage, &CVelmarDlg::OnScaleChanged)
@@ -103,8 +108,12 @@ void CVelmarDlg::DoDataExchange(CDataExchange* pDX) {
     }
     if (m_comboBk1.GetCount() == 0) SetUpFirstLoad();
     for (int n = 0; n < kPickerCount; ++n) Picker(n)->SelectColor(PickerColor(n));
-    GetDlgItem(IDC_PICTURE1)->InvalidateRect(nullptr, FALSE);
-    GetDlgItem(IDC_PICTURE2)->InvalidateRect(nullptr, FALSE);
+    InvalidatePictures();
+}
+
+void CVelmarDlg::InvalidatePictures() {
+    for (const int id : {IDC_PICTURE1, IDC_PICTURE2, IDC_MASK_PICTURE})
+        GetDlgItem(id)->InvalidateRect(nullptr, FALSE);
 }
 
 void CVelmarDlg::SetUpFirstLoad() {
@@ -116,6 +125,8 @@ void CVelmarDlg::SetUpFirstLoad() {
         CheckDlgButton(IDC_DEST_ROW1 + row - 1, operands.destination);
     }
     for (int n : {1, 0}) RecreateSampleBitmap(n);
+    SetUpMaskGroup();
+    SetUpCopyForms();
 }
 
 // The picture button's client area in device pixels, which the dialog's scale decides.
@@ -168,6 +179,7 @@ void CVelmarDlg::SyncRopCode(BOOL bFromCheckBoxes) {
         }
     }
     ShowMeaning();
+    ShowRop4();
 }
 
 // Of the operation the result column shows, so a Hex text out of range or unreadable is
@@ -202,7 +214,7 @@ void CVelmarDlg::OnSetExpression() {
     const CString text = field->GetWindowText();
     const RopReading reading = ReadRopOperation(RopInputKind::Field, text.GetString());
     if (!reading.result.ok) {
-        ShowExpressionFault(reading);
+        ShowFault(IDC_EXPRESSION, reading);
         return;
     }
     ShowStatus(*this, "");
@@ -211,9 +223,9 @@ void CVelmarDlg::OnSetExpression() {
 
 // In the window, not in a message box: the status line says what is wrong, and the part of
 // the text it speaks of is selected for the user to mend.
-void CVelmarDlg::ShowExpressionFault(const RopReading& reading) {
+void CVelmarDlg::ShowFault(int nFieldId, const RopReading& reading) {
     ShowStatus(*this, DescribeRopReadingFault(reading.kind, reading.result));
-    CWnd* field = GetDlgItem(IDC_EXPRESSION);
+    CWnd* field = GetDlgItem(nFieldId);
     field->SetFocus();
     const auto start = static_cast<int>(reading.result.errorOffset);
     field->SendMessage(EM_SETSEL, static_cast<WPARAM>(start),
@@ -223,15 +235,9 @@ void CVelmarDlg::ShowExpressionFault(const RopReading& reading) {
 // A mended text has no fault yet.
 void CVelmarDlg::OnExpressionChanged() { ShowStatus(*this, ""); }
 
-// The code a blit would use, while the Hex field holds one; otherwise the table's code of the
-// operation the window shows.
-void CVelmarDlg::OnCopyAsC() {
-    const DWORD code =
-        CheckRopCodeRange(m_dwRop)
-            ? m_dwRop
-            : RopTruthTable::CodeFromIndex(RopTruthTable::IndexFromResults(ResultColumn()));
-    ShowStatus(*this,
-               DescribeClipboardCopy(CopyTextToClipboard(this, FormatRopCodeWithComment(code))));
+DWORD CVelmarDlg::CurrentCode() const {
+    if (CheckRopCodeRange(m_dwRop)) return m_dwRop;
+    return RopTruthTable::CodeFromIndex(RopTruthTable::IndexFromResults(ResultColumn()));
 }
 
 BOOL CVelmarDlg::OnInitDialog() {
@@ -278,9 +284,13 @@ void CVelmarDlg::OnPaint() {
 HCURSOR CVelmarDlg::OnQueryDragIcon() { return static_cast<HCURSOR>(m_hIcon); }
 
 void CVelmarDlg::OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct) {
-    const bool picture = nIDCtl == IDC_PICTURE1 || nIDCtl == IDC_PICTURE2;
-    if (picture && (lpDrawItemStruct->itemAction & ODA_DRAWENTIRE)) {
+    const bool entire = (lpDrawItemStruct->itemAction & ODA_DRAWENTIRE) != 0;
+    if (entire && (nIDCtl == IDC_PICTURE1 || nIDCtl == IDC_PICTURE2)) {
         DrawSamplePicture(Panel(nIDCtl == IDC_PICTURE1 ? 0 : 1), *lpDrawItemStruct);
+        return;
+    }
+    if (entire && nIDCtl == IDC_MASK_PICTURE) {
+        m_mask.Draw(*lpDrawItemStruct);
         return;
     }
     CDialog::OnDrawItem(nIDCtl, lpDrawItemStruct);

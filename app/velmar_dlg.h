@@ -5,6 +5,7 @@
 #include "rop_code.h"
 #include "rop_reader.h"
 #include "rop_truth_table.h"
+#include "sample_mask.h"
 #include "sample_panel.h"
 
 // The main window: the truth table and the Hex field as two views of one ROP code, and the two
@@ -35,6 +36,7 @@ protected:
     // A panel that shows its default picture is drawn anew at a new scale; any other picture is
     // stretched to the new size, so what the user made survives the move.
     bool m_bDefaultPicture[2] = {true, true};
+    SampleMask m_mask;
 
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     void DoDataExchange(CDataExchange* pDX) override;
@@ -76,6 +78,20 @@ protected:
     void OnCopyAsC();
     LRESULT OnBringToFront(WPARAM, LPARAM);
 
+    // The mask group (mask_group.cpp).
+    void OnMaskBlt1To2() { MaskBltOnto(1); }
+    void OnMaskBlt2To1() { MaskBltOnto(0); }
+    void OnInvertMask() {
+        RunPanelCommand([this] { m_mask.Invert(); });
+    }
+    void OnMaskFrom1() {
+        RunPanelCommand([this] { m_mask.TakeFrom(Panel(0)); });
+    }
+    void OnClearMask() {
+        RunPanelCommand([this] { m_mask.DrawDefault(); });
+    }
+    void OnBackgroundChanged() { ShowRop4(); }
+
     // Enter (enter_key.cpp).
     void OnOK() override;
     void OnExpressionFocus();
@@ -107,13 +123,21 @@ private:
     void SetCode(DWORD dwRop);
     RopTruthTable::Results ResultColumn() const;
     void ShowMeaning();
-    void ShowExpressionFault(const RopReading& reading);
+    // A text the field holds that cannot be read: said in the status line, its fault selected.
+    void ShowFault(int nFieldId, const RopReading& reading);
     void RecreateSampleBitmap(int nPanel);
     void BltOnto(int nDestination);
     void ClearPicture(int nPanel);
     SIZE PictureSize(int nPanel) const;
     void RescalePicture(int nPanel);
     void SetIcons(UINT dpi);
+    // The code a blit uses while the Hex field holds one, else the table's code of the column.
+    DWORD CurrentCode() const;
+    void SetUpMaskGroup();
+    void SetUpCopyForms();
+    void MaskBltOnto(int nDestination);
+    void ShowRop4();
+    void InvalidatePictures();
     CColorCombo* Picker(int n);
     static bool IsPickerId(int id);
     COLORREF& PickerColor(int n);

@@ -47,6 +47,13 @@ public:
         return ::BitBlt(m_hDC, x, y, width, height, pSrcDC ? pSrcDC->m_hDC : nullptr, xSrc, ySrc,
                         rop);
     }
+    // Where the monochrome mask's bit is 1 the foreground operation of rop4 applies,
+    // where it is 0 the background one (MAKEROP4).
+    BOOL MaskBlt(int x, int y, int width, int height, const CDC* pSrcDC, int xSrc, int ySrc,
+                 HBITMAP mask, int xMask, int yMask, DWORD rop4) {
+        return ::MaskBlt(m_hDC, x, y, width, height, pSrcDC ? pSrcDC->m_hDC : nullptr, xSrc, ySrc,
+                         mask, xMask, yMask, rop4);
+    }
     void FillRect(const RECT& rect, HBRUSH brush) { ::FillRect(m_hDC, &rect, brush); }
     // At `size` x `size` pixels: the icon of the window's scale, not the system's.
     BOOL DrawIcon(int x, int y, HICON hIcon, int size) {

@@ -50,6 +50,20 @@
 #define IDC_EXPRESSION_STATUS 3068
 #define IDC_COPY_AS_C 3069
 
+// Main dialog: the mask group, MaskBlt tried on the samples.
+#define IDC_MASK_PICTURE 3070
+#define IDC_MASK_BACKGROUND 3071
+#define IDC_MASKBLT_1TO2 3072
+#define IDC_MASKBLT_2TO1 3073
+#define IDC_MASK_INVERT 3074
+#define IDC_MASK_FROM1 3075
+#define IDC_MASK_ROP4 3076
+#define IDC_MASK_CLEAR 3077
+#define IDC_MASK_HINT 3079
+
+// Main dialog: the form Copy puts the code on the clipboard in.
+#define IDC_COPY_FORM 3078
+
 // Commands the main dialog posts to itself; no control has these ids.
 #define ID_SYNC_FROM_HEX 3059
 #define ID_SYNC_FROM_TABLE 3060

@@ -1,53 +1,88 @@
 #include <algorithm>
+#include <optional>
 
+#include "blit_colors.h"
 #include "raster_device.h"
+#include "sample_mask.h"
 #include "sample_panel.h"
 
 namespace {
 
-// A panel's colours and pattern brush on its own DC for one blit. Restore undoes them; the brush
-// is deleted only after that, when the object goes.
-class BlitColors {
-public:
-    explicit BlitColors(SamplePanel panel) : m_dc(panel.m_dcMem) {
-        m_dc.SaveDC();
-        m_dc.SetBkColor(panel.m_crBk);
-        m_dc.SetTextColor(panel.m_crText);
-        // Without its brush the DC keeps its default white one: the pattern then acts as white.
-        if (m_brush.CreateSolidBrush(panel.m_crPattern)) m_dc.SelectObject(m_brush);
-    }
-    ~BlitColors() { Restore(); }
-    BlitColors(const BlitColors&) = delete;
-    BlitColors& operator=(const BlitColors&) = delete;
-
-    void Restore() {
-        if (m_restored) return;
-        m_dc.RestoreDC(-1);
-        m_restored = true;
-    }
-
-private:
-    CBrush m_brush;
-    CDC& m_dc;
-    bool m_restored = false;
-};
-
-}  // namespace
-
-void BltSample(SamplePanel panel0, SamplePanel panel1, int nSrcPanel, DWORD dwRop) {
+// One blit of panel nSrcPanel onto the other, both DCs carrying their own panel's colours, over
+// the area both bitmaps cover (panels made at different scales differ in size) and no more than
+// `limit`. `blit` draws with (destination, source, width, height).
+template <typename Blit>
+void BlitBetweenPanels(SamplePanel panel0, SamplePanel panel1, int nSrcPanel, SIZE limit,
+                       Blit blit) {
     if (nSrcPanel != 0 && nSrcPanel != 1) return;
     const SamplePanel& source = nSrcPanel == 0 ? panel0 : panel1;
     const SamplePanel& destination = nSrcPanel == 0 ? panel1 : panel0;
     // A panel whose bitmap could not be made has no picture to give, and none to change.
     if (!source.m_dcMem.GetSafeHdc() || !destination.m_dcMem.GetSafeHdc()) return;
 
-    // Panels made at different scales differ in size; the blit covers what both have.
-    const int width = std::min(source.m_sizeBitmap.cx, destination.m_sizeBitmap.cx);
-    const int height = std::min(source.m_sizeBitmap.cy, destination.m_sizeBitmap.cy);
+    const int width = std::min({source.m_sizeBitmap.cx, destination.m_sizeBitmap.cx, limit.cx});
+    const int height = std::min({source.m_sizeBitmap.cy, destination.m_sizeBitmap.cy, limit.cy});
     BlitColors colors1(panel1);
     BlitColors colors0(panel0);
-    destination.m_dcMem.BitBlt(0, 0, width, height, &source.m_dcMem, 0, 0, dwRop);
+    blit(destination.m_dcMem, source.m_dcMem, width, height);
     colors1.Restore();
     colors0.Restore();
     ClearUnusedColorBits(destination.m_dcMem, destination.m_sizeBitmap);
+}
+
+constexpr SIZE kNoLimit{0x7FFFFFFF, 0x7FFFFFFF};
+
+// A black-and-white source in colour, converted as BitBlt converts it onto the destination: 1
+// bits in the destination's background colour, 0 bits in its text colour. MaskBlt is given this
+// rather than the source itself: Wine's MaskBlt converts with colours of its own, and a source
+// already of the destination's kind needs no conversion anywhere.
+class ColourCopyOfSource {
+public:
+    ColourCopyOfSource(CDC& source, const SamplePanel& destination, int width, int height) {
+        if (!m_bitmap.CreateCompatibleBitmap(destination.m_dcMem, width, height) ||
+            !m_dc.CreateCompatibleDC(&destination.m_dcMem))
+            return;
+        m_old = m_dc.SelectObject(m_bitmap.GetSafeHandle());
+        m_dc.SetBkColor(destination.m_crBk);
+        m_dc.SetTextColor(destination.m_crText);
+        m_dc.BitBlt(0, 0, width, height, &source, 0, 0, SRCCOPY);
+    }
+    ~ColourCopyOfSource() {
+        if (m_old) m_dc.SelectObject(m_old);
+    }
+    ColourCopyOfSource(const ColourCopyOfSource&) = delete;
+    ColourCopyOfSource& operator=(const ColourCopyOfSource&) = delete;
+
+    CDC* Get() { return m_old ? &m_dc : nullptr; }
+
+private:
+    CBitmap m_bitmap;
+    CDC m_dc;  // after the bitmap: destroyed first
+    HGDIOBJ m_old = nullptr;
+};
+
+}  // namespace
+
+void BltSample(SamplePanel panel0, SamplePanel panel1, int nSrcPanel, DWORD dwRop) {
+    BlitBetweenPanels(panel0, panel1, nSrcPanel, kNoLimit,
+                      [&](CDC& destination, CDC& source, int width, int height) {
+                          destination.BitBlt(0, 0, width, height, &source, 0, 0, dwRop);
+                      });
+}
+
+void MaskBltSample(SamplePanel panel0, SamplePanel panel1, int nSrcPanel, const SampleMask& mask,
+                   DWORD rop4) {
+    if (!mask.Handle()) return;
+    const SamplePanel& sourcePanel = nSrcPanel == 0 ? panel0 : panel1;
+    const SamplePanel& destinationPanel = nSrcPanel == 0 ? panel1 : panel0;
+    const bool convert = sourcePanel.m_bMono && !destinationPanel.m_bMono;
+    BlitBetweenPanels(panel0, panel1, nSrcPanel, mask.Size(),
+                      [&](CDC& destination, CDC& source, int width, int height) {
+                          std::optional<ColourCopyOfSource> colour;
+                          if (convert) colour.emplace(source, destinationPanel, width, height);
+                          CDC* from = colour ? colour->Get() : &source;
+                          if (from)
+                              destination.MaskBlt(0, 0, width, height, from, 0, 0, mask.Handle(), 0,
+                                                  0, rop4);
+                      });
 }

@@ -36,6 +36,8 @@ void DrawDefaultPicture(SamplePanel panel, int nPanel);
 // face right of and below it; a smaller one shows the bitmap's top-left part. Draws nothing for a
 // panel without a DC. The owner calls it for ODA_DRAWENTIRE requests of the picture buttons.
 void DrawSamplePicture(SamplePanel panel, const DRAWITEMSTRUCT& item);
+// The same for any bitmap of this size selected into `source`.
+void DrawPictureFrom(CDC& source, SIZE size, const DRAWITEMSTRUCT& item);
 
 // Makes the panel's bitmap anew at `size`, of the same kind, with its picture stretched onto it
 // once: a picture made at one scale, kept at another. A bitmap that cannot be made leaves the

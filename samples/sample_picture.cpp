@@ -63,15 +63,13 @@ void DrawDefaultPicture(SamplePanel panel, int nPanel) {
     ClearUnusedColorBits(dc, panel.m_sizeBitmap);
 }
 
-void DrawSamplePicture(SamplePanel panel, const DRAWITEMSTRUCT& item) {
-    if (!panel.m_dcMem.GetSafeHdc()) return;
+void DrawPictureFrom(CDC& source, SIZE size, const DRAWITEMSTRUCT& item) {
     RECT rect;
     ::CopyRect(&rect, &item.rcItem);
-    // Pixel for pixel, never stretched: a button that has grown since the bitmap was made (the
-    // window moved to a monitor of a higher scale) shows the picture in its top-left corner,
-    // one that has shrunk shows its top-left part.
-    const int width = std::min<int>(rect.right - rect.left, panel.m_sizeBitmap.cx);
-    const int height = std::min<int>(rect.bottom - rect.top, panel.m_sizeBitmap.cy);
+    // Pixel for pixel, never stretched: a button of another size than the bitmap shows the
+    // picture in its top-left corner, or its top-left part.
+    const int width = std::min<int>(rect.right - rect.left, size.cx);
+    const int height = std::min<int>(rect.bottom - rect.top, size.cy);
 
     CDC button = CDC::FromHandle(item.hDC);
     CSavedDCState saved(button);
@@ -79,6 +77,10 @@ void DrawSamplePicture(SamplePanel panel, const DRAWITEMSTRUCT& item) {
     // A black-and-white bitmap then shows its 1 bits white and its 0 bits black.
     button.SetBkColor(RGB(255, 255, 255));
     button.SetTextColor(RGB(0, 0, 0));
-    button.BitBlt(rect.left, rect.top, width, height, &panel.m_dcMem, 0, 0, SRCCOPY);
+    button.BitBlt(rect.left, rect.top, width, height, &source, 0, 0, SRCCOPY);
     FillOutside(button, rect, width, height, ::GetSysColorBrush(COLOR_BTNFACE));
+}
+
+void DrawSamplePicture(SamplePanel panel, const DRAWITEMSTRUCT& item) {
+    if (panel.m_dcMem.GetSafeHdc()) DrawPictureFrom(panel.m_dcMem, panel.m_sizeBitmap, item);
 }

@@ -12,8 +12,9 @@
 #include "ui_test.h"
 
 // Times the program as a user meets it: start-up to an idle main window (against a minimal
-// dialog program started the same way), a result-box click until the Hex field shows the new
-// code, and a Blt click until both pictures have been repainted.
+// dialog program started the same way, and against an earlier build of the program when one is
+// given), a result-box click until the Hex field shows the new code, and a Blt or MaskBlt click
+// until both pictures have been repainted.
 
 namespace {
 
@@ -66,19 +67,27 @@ bool PicturesPainted(HWND first, HWND second) {
 
 int main(int argc, char** argv) {
     const std::string minimal = argc > 1 ? argv[1] : "minimal_dialog.exe";
+    const std::string earlier = argc > 2 ? argv[2] : "";
     const int starts = 20, clicks = 200;
     program_registry::SetStoredVersion(program_registry::kRunningVersion);
 
-    std::vector<double> velmarStarts, minimalStarts;
+    std::vector<double> velmarStarts, minimalStarts, earlierStarts;
     for (int i = 0; i < starts; ++i) {
         velmarStarts.push_back(StartUpMicroseconds(VELMAR_EXE, "Velmar"));
         minimalStarts.push_back(StartUpMicroseconds(minimal, "Minimal"));
+        if (!earlier.empty()) earlierStarts.push_back(StartUpMicroseconds(earlier, "Velmar"));
     }
     const Summary velmarStart = Summarize(velmarStarts), minimalStart = Summarize(minimalStarts);
     Print("start-up, velmar.exe", velmarStart, "us");
     Print("start-up, minimal dialog program", minimalStart, "us");
     std::printf("%-46s %.2f\n", "start-up ratio (medians)",
                 velmarStart.median / minimalStart.median);
+    if (!earlier.empty()) {
+        const Summary earlierStart = Summarize(earlierStarts);
+        Print("start-up, the earlier velmar.exe", earlierStart, "us");
+        std::printf("%-46s %.2f\n", "start-up ratio to the earlier build (medians)",
+                    velmarStart.median / earlierStart.median);
+    }
 
     ProgramDriver velmar(VELMAR_EXE);
     velmar.Start();
@@ -102,16 +111,25 @@ int main(int argc, char** argv) {
     Print("result-box click to Hex and Meaning updated", meaning, "us");
     std::printf("%-46s %.2f\n", "Meaning ratio (medians)", meaning.median / hex.median);
 
+    // Alternating Blt and MaskBlt clicks, each direction in turn, so their ratio compares like
+    // with like.
     HWND first = velmar.Item(IDC_PICTURE1), second = velmar.Item(IDC_PICTURE2);
-    std::vector<double> bltToPainted;
-    for (int i = 0; i < clicks; ++i) {
+    std::vector<double> bltToPainted, maskBltToPainted;
+    for (int i = 0; i < 4 * clicks; ++i) {
+        const bool mask = i % 2 == 1;
+        const bool backwards = i / 2 % 2 == 1;
+        const int id = mask ? (backwards ? IDC_MASKBLT_2TO1 : IDC_MASKBLT_1TO2)
+                            : (backwards ? IDC_BLT_2TO1 : IDC_BLT_1TO2);
         const double start = Now();
-        ::SendMessageA(velmar.Item(i % 2 ? IDC_BLT_2TO1 : IDC_BLT_1TO2), BM_CLICK, 0, 0);
+        ::SendMessageA(velmar.Item(id), BM_CLICK, 0, 0);
         while (!PicturesPainted(first, second)) {
         }
-        bltToPainted.push_back(Now() - start);
+        (mask ? maskBltToPainted : bltToPainted).push_back(Now() - start);
     }
-    Print("Blt click to both pictures repainted", Summarize(bltToPainted), "us");
+    const Summary blt = Summarize(bltToPainted), maskBlt = Summarize(maskBltToPainted);
+    Print("Blt click to both pictures repainted", blt, "us");
+    Print("MaskBlt click to both pictures repainted", maskBlt, "us");
+    std::printf("%-46s %.2f\n", "MaskBlt / Blt (medians)", maskBlt.median / blt.median);
     ::PostMessageA(velmar.MainWindow(), WM_COMMAND, IDCANCEL, 0);
     velmar.WaitForExit();
     return 0;

@@ -67,7 +67,22 @@ const Command kCommands[] = {
     {"Defaults 1", [](const MainWindow& w, int) { Click(w, IDC_DEFAULTS1); }},
     {"Defaults 2", [](const MainWindow& w, int) { Click(w, IDC_DEFAULTS2); }},
     {"Set", SetExpression},
-    {"Copy as C", [](const MainWindow& w, int) { Click(w, IDC_COPY_AS_C); }},
+    {"Copy in every form",
+     [](const MainWindow& w, int i) {
+         ::SendMessageA(w.Item(IDC_COPY_FORM), CB_SETCURSEL, i % 10, 0);
+         Click(w, IDC_COPY_AS_C);
+     }},
+    {"MaskBlt 1 to 2", [](const MainWindow& w, int) { Click(w, IDC_MASKBLT_1TO2); }},
+    {"MaskBlt 2 to 1 with a background typed",
+     [](const MainWindow& w, int i) {
+         const char* backgrounds[] = {"D", "0x55", "DSna", "P &"};
+         ::SetWindowTextA(w.Item(IDC_MASK_BACKGROUND), backgrounds[i % 4]);
+         Click(w, IDC_MASKBLT_2TO1);
+     }},
+    {"mask Invert, From 1 and Clear",
+     [](const MainWindow& w, int i) {
+         Click(w, i % 3 == 0 ? IDC_MASK_INVERT : i % 3 == 1 ? IDC_MASK_FROM1 : IDC_MASK_CLEAR);
+     }},
     {"About", [](const MainWindow& w, int) { Click(w, ID_APP_ABOUT); }, true},
     {"Help", [](const MainWindow& w, int) { Click(w, ID_HELP); }, true},
 };

@@ -74,7 +74,8 @@ TEST(ScaleChange, PicturesPickersAndIconsFollowANewScale) {
     const SIZE before = ClientSize(window.Item(IDC_PICTURE2));
     const Pixels made = Shown(window.Item(IDC_PICTURE2));
     const SIZE after{before.cx * 3 / 2, before.cy * 3 / 2};
-    for (const int id : {IDC_PICTURE1, IDC_PICTURE2}) ResizeClient(window.Item(id), after);
+    for (const int id : {IDC_PICTURE1, IDC_PICTURE2, IDC_MASK_PICTURE})
+        ResizeClient(window.Item(id), after);
     ASSERT_EQ(ClientSize(window.Item(IDC_PICTURE1)).cx, after.cx);
 
     RECT suggested{};
@@ -87,6 +88,10 @@ TEST(ScaleChange, PicturesPickersAndIconsFollowANewScale) {
         << "a default picture is drawn anew at the new size";
     EXPECT_EQ(Shown(window.Item(IDC_PICTURE2)), Stretched(made, before, after))
         << "the user's picture is kept, stretched once";
+    SampleMask mask;
+    mask.Create(after);
+    EXPECT_EQ(Shown(window.Item(IDC_MASK_PICTURE)), ReadPixels(mask.Handle(), after))
+        << "the mask like the samples";
     for (const int id : {IDC_PATTERN_COLOR1, IDC_BK_COLOR2, IDC_TEXT_COLOR2}) {
         EXPECT_EQ(ItemHeight(window.Item(id), 0), 24) << id;
         EXPECT_GE(ItemHeight(window.Item(id), -1), 24) << id;

@@ -1,6 +1,9 @@
 #include "blit_model.h"
 
 #include <cstdio>
+#include <functional>
+
+#include "rop_quaternary.h"
 
 namespace {
 
@@ -38,23 +41,27 @@ std::uint32_t ModelBits(std::uint8_t index, std::uint32_t p, std::uint32_t s, st
     return result;
 }
 
-BlitCheck BlitAndCompare(TestPanel (&panels)[2], int nSrcPanel, DWORD rop) {
+namespace {
+
+// Runs `blit` and compares every destination pixel with the model, the operation index of
+// pixel i given by `indexOf(i)`.
+BlitCheck CompareWithModel(TestPanel (&panels)[2], int nSrcPanel, const std::function<void()>& blit,
+                           const std::function<std::uint8_t(size_t)>& indexOf, DWORD rop) {
     const TestPanel& source = panels[nSrcPanel];
     TestPanel& destination = panels[1 - nSrcPanel];
     const Pixels sourceBefore = ReadPanel(source);
     const Pixels destinationBefore = ReadPanel(destination);
 
-    BltSample(panels[0].View(), panels[1].View(), nSrcPanel, rop);
+    blit();
 
     const Pixels after = ReadPanel(destination);
     const bool mono = destination.bMono != FALSE;
     const int width = mono ? 1 : 24;
-    const std::uint8_t index = static_cast<std::uint8_t>(rop >> 16);
     BlitCheck check;
     check.sourceChanged = ReadPanel(source) != sourceBefore;
     for (size_t i = 0; i < after.size(); ++i) {
         const COLORREF expected =
-            FromBits(ModelBits(index, PatternBits(destination),
+            FromBits(ModelBits(indexOf(i), PatternBits(destination),
                                SourceBits(sourceBefore[i], source, destination),
                                AsBits(destinationBefore[i], mono), width),
                      mono);
@@ -73,4 +80,29 @@ BlitCheck BlitAndCompare(TestPanel (&panels)[2], int nSrcPanel, DWORD rop) {
         }
     }
     return check;
+}
+
+}  // namespace
+
+BlitCheck BlitAndCompare(TestPanel (&panels)[2], int nSrcPanel, DWORD rop) {
+    return CompareWithModel(
+        panels, nSrcPanel, [&] { BltSample(panels[0].View(), panels[1].View(), nSrcPanel, rop); },
+        [&](size_t) { return static_cast<std::uint8_t>(rop >> 16); }, rop);
+}
+
+BlitCheck MaskBltAndCompare(TestPanel (&panels)[2], int nSrcPanel, const SampleMask& mask,
+                            DWORD rop4) {
+    const Pixels maskBits = ReadPixels(mask.Handle(), mask.Size());
+    // Row r of the quaternary table is the background's for r <= 8, the foreground's above.
+    const auto indexOf = [&](size_t i) {
+        std::uint8_t index = 0;
+        const int masked = maskBits[i] == kWhite ? 8 : 0;
+        for (int row = 1; row <= 8; ++row)
+            index |= static_cast<std::uint8_t>(Rop4RowResult(rop4, masked + row) << (row - 1));
+        return index;
+    };
+    return CompareWithModel(
+        panels, nSrcPanel,
+        [&] { MaskBltSample(panels[0].View(), panels[1].View(), nSrcPanel, mask, rop4); }, indexOf,
+        rop4);
 }

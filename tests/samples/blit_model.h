@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "sample_mask.h"
 #include "test_panel.h"
 
 // What a blit must make of every destination pixel, worked out apart from GDI: the source pixel
@@ -24,3 +25,8 @@ struct BlitCheck {
 // with the model. A black-and-white destination needs a black or white pattern colour: how GDI
 // reduces any other colour to one bit is its own affair.
 BlitCheck BlitAndCompare(TestPanel (&panels)[2], int nSrcPanel, DWORD rop);
+
+// The same for MaskBltSample with the quaternary code: where the mask's bit is 1 the model takes
+// the code's foreground operation, where it is 0 its background one, as rop/ states them.
+BlitCheck MaskBltAndCompare(TestPanel (&panels)[2], int nSrcPanel, const SampleMask& mask,
+                            DWORD rop4);

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "sample_panel.h"
+
+// A panel's colours and pattern brush on its own DC for one blit. Restore undoes them; the brush
+// is deleted only after that, when the object goes.
+class BlitColors {
+public:
+    explicit BlitColors(SamplePanel panel) : m_dc(panel.m_dcMem) {
+        m_dc.SaveDC();
+        m_dc.SetBkColor(panel.m_crBk);
+        m_dc.SetTextColor(panel.m_crText);
+        // Without its brush the DC keeps its default white one: the pattern then acts as white.
+        if (m_brush.CreateSolidBrush(panel.m_crPattern)) m_dc.SelectObject(m_brush);
+    }
+    ~BlitColors() { Restore(); }
+    BlitColors(const BlitColors&) = delete;
+    BlitColors& operator=(const BlitColors&) = delete;
+
+    void Restore() {
+        if (m_restored) return;
+        m_dc.RestoreDC(-1);
+        m_restored = true;
+    }
+
+private:
+    CBrush m_brush;
+    CDC& m_dc;
+    bool m_restored = false;
+};
