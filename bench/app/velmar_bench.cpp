@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
@@ -68,7 +69,9 @@ bool PicturesPainted(HWND first, HWND second) {
 int main(int argc, char** argv) {
     const std::string minimal = argc > 1 ? argv[1] : "minimal_dialog.exe";
     const std::string earlier = argc > 2 ? argv[2] : "";
-    const int starts = 20, clicks = 200;
+    const char* startsWanted = std::getenv("VELMAR_BENCH_STARTS");
+    const int starts = startsWanted && std::atoi(startsWanted) > 0 ? std::atoi(startsWanted) : 20;
+    const int clicks = 200;
     program_registry::SetStoredVersion(program_registry::kRunningVersion);
 
     std::vector<double> velmarStarts, minimalStarts, earlierStarts;

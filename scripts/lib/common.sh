@@ -44,11 +44,13 @@ build_preset() {
 # Xvfb picks a free display itself and names it on a pipe once it is ready, so two runs on one
 # machine never race for a number.
 display_pid=
+# The screen's size may be given (WIDTHxHEIGHT); 1280x1024 otherwise.
 start_private_display() {
+    local size=${1:-1280x1024}
     local pipe number=
     pipe=$(mktemp -u /tmp/velmar-display.XXXXXX)
     mkfifo "$pipe"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$pipe" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$pipe" >/dev/null 2>&1 &
     display_pid=$!
     read -r -t 30 number <"$pipe" || true
     rm -f "$pipe"

@@ -98,6 +98,13 @@ TEST_F(ProgramTest, AtEveryScaleThePicturesHaveTheirButtonsSizeInDevicePixelsUns
         EXPECT_NEAR(size.cx / static_cast<double>(at96.cx), scale, 0.15 * scale) << dpi;
         EXPECT_NEAR(size.cy / static_cast<double>(at96.cy), scale, 0.15 * scale) << dpi;
 
+        // Within a 1366 x 768 screen at 100 % and a 1920 x 1080 one at 150 %, a task bar besides.
+        RECT window{};
+        ::GetWindowRect(velmar.MainWindow(), &window);
+        if (dpi == 96 || dpi == 144) {
+            EXPECT_LE(window.right - window.left, dpi == 96 ? 1366 : 1920) << dpi;
+            EXPECT_LE(window.bottom - window.top, dpi == 96 ? 768 - 40 : 1080 - 60) << dpi;
+        }
         EXPECT_EQ(::SendMessageA(velmar.Item(IDC_BK_COLOR1), CB_GETITEMHEIGHT, 0, 0),
                   ::MulDiv(16, static_cast<int>(dpi), 96))
             << "the pickers' entries at " << dpi << " DPI";
