@@ -33,9 +33,7 @@ Background ReadBackground(const CWnd& dialog) {
 }  // namespace
 
 void CVelmarDlg::SetUpMaskGroup() {
-    RECT picture;
-    GetDlgItem(IDC_MASK_PICTURE)->GetClientRect(&picture);
-    m_mask.Create({picture.right - picture.left, picture.bottom - picture.top});
+    m_mask.Create(PictureSize(IDC_MASK_PICTURE));
     SetDlgItemText(IDC_MASK_BACKGROUND, kDefaultBackground);
 }
 

@@ -28,15 +28,13 @@ LRESULT CVelmarDlg::OnScaleChanged(WPARAM wParam, LPARAM) {
         if (Picker(n)->m_hWnd) Picker(n)->SetItemHeights(dpi);
     SetIcons(dpi);
     for (int nPanel : {1, 0}) RescalePicture(nPanel);
-    RECT mask;
-    GetDlgItem(IDC_MASK_PICTURE)->GetClientRect(&mask);
-    m_mask.Rescale({mask.right - mask.left, mask.bottom - mask.top});
+    m_mask.Rescale(PictureSize(IDC_MASK_PICTURE));
     InvalidatePictures();
     return 0;
 }
 
 void CVelmarDlg::RescalePicture(int nPanel) {
-    const SIZE size = PictureSize(nPanel);
+    const SIZE size = PictureSize(PictureId(nPanel));
     if (size.cx == m_sizeBitmap[nPanel].cx && size.cy == m_sizeBitmap[nPanel].cy) return;
     if (m_bDefaultPicture[nPanel])
         RecreateSampleBitmap(nPanel);

@@ -129,15 +129,14 @@ void CVelmarDlg::SetUpFirstLoad() {
     SetUpCopyForms();
 }
 
-// The picture button's client area in device pixels, which the dialog's scale decides.
-SIZE CVelmarDlg::PictureSize(int nPanel) const {
+SIZE CVelmarDlg::PictureSize(int nPictureId) const {
     RECT picture;
-    GetDlgItem(nPanel == 0 ? IDC_PICTURE1 : IDC_PICTURE2)->GetClientRect(&picture);
+    GetDlgItem(nPictureId)->GetClientRect(&picture);
     return {picture.right - picture.left, picture.bottom - picture.top};
 }
 
 void CVelmarDlg::RecreateSampleBitmap(int nPanel) {
-    m_sizeBitmap[nPanel] = PictureSize(nPanel);
+    m_sizeBitmap[nPanel] = PictureSize(PictureId(nPanel));
     m_bDefaultPicture[nPanel] = true;
     CreateSampleBitmap(Panel(nPanel), nPanel);
 }

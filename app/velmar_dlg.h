@@ -2,6 +2,7 @@
 
 #include "afxwin.h"
 #include "color_combo.h"
+#include "resource.h"
 #include "rop_code.h"
 #include "rop_reader.h"
 #include "rop_truth_table.h"
@@ -128,7 +129,9 @@ private:
     void RecreateSampleBitmap(int nPanel);
     void BltOnto(int nDestination);
     void ClearPicture(int nPanel);
-    SIZE PictureSize(int nPanel) const;
+    // A picture button's client area in device pixels: the size its bitmap is made at.
+    SIZE PictureSize(int nPictureId) const;
+    static int PictureId(int nPanel) { return nPanel == 0 ? IDC_PICTURE1 : IDC_PICTURE2; }
     void RescalePicture(int nPanel);
     void SetIcons(UINT dpi);
     // The code a blit uses while the Hex field holds one, else the table's code of the column.
