@@ -4,10 +4,13 @@
 
 #include "rop_code.h"
 #include "rop_code_comment.h"
+#include "rop_index_text.h"
+#include "rop_minterm_families.h"
 #include "rop_operand_use.h"
 #include "rop_port.h"
 #include "rop_shortest.h"
 #include "rop_truth_table.h"
+#include "rop_two_operand_families.h"
 
 namespace {
 
@@ -59,6 +62,21 @@ RopCopyResult LogicOpText(RopCopyForm form, std::uint32_t code, std::uint8_t ind
     }
 }
 
+// X11 draws the source with XCopyArea and the brush colour with a fill in the GC's foreground.
+RopCopyResult X11Text(std::uint32_t code, std::uint8_t index) {
+    const std::optional<RopX11Function> function = RopX11FunctionOf(index);
+    if (!function)
+        return {false, "X11: no GC function for a code that needs both P and S; copy it as C"};
+    return Copied("XSetFunction(display, gc, " + std::string(function->name) + "); /* " +
+                  FormatFullRopCode(code) + " " + RopNameOrRpn(index) + ": " +
+                  std::string(WhatToDraw(RopDrawnOf(index))) + " */");
+}
+
+std::string AmigaText(std::uint32_t code, std::uint8_t index) {
+    return FormatRopIndex(RopAmigaMinterm(index)) + " /* " + FormatFullRopCode(code) + " " +
+           RopNameOrRpn(index) + ": " + std::string(kRopAmigaChannels) + " */";
+}
+
 }  // namespace
 
 std::string_view RopCopyFormName(RopCopyForm form) {
@@ -83,6 +101,10 @@ std::string_view RopCopyFormName(RopCopyForm form) {
             return "Direct3D 12";
         case RopCopyForm::Qt:
             return "Qt";
+        case RopCopyForm::X11:
+            return "X11 GC function";
+        case RopCopyForm::AmigaMinterm:
+            return "Amiga minterm";
     }
     return {};
 }
@@ -100,6 +122,10 @@ RopCopyResult RopCopyText(RopCopyForm form, std::uint32_t code) {
         case RopCopyForm::Wgsl:
             return Copied(RopShaderExpression(index) + " /* " + FormatFullRopCode(code) + " " +
                           RopNameOrRpn(index) + " */");
+        case RopCopyForm::X11:
+            return X11Text(code, index);
+        case RopCopyForm::AmigaMinterm:
+            return Copied(AmigaText(code, index));
         case RopCopyForm::OpenGl:
         case RopCopyForm::Vulkan:
         case RopCopyForm::Direct3D12:

@@ -9,7 +9,8 @@ TEST(RopCopyForm, FormsInListOrderWithCFirst) {
     std::vector<std::string> names;
     for (const RopCopyForm form : kRopCopyForms) names.emplace_back(RopCopyFormName(form));
     EXPECT_EQ(names, (std::vector<std::string>{"C", "BitBlt call", "GLSL", "HLSL", "MSL", "WGSL",
-                                               "OpenGL", "Vulkan", "Direct3D 12", "Qt"}));
+                                               "OpenGL", "Vulkan", "Direct3D 12", "Qt",
+                                               "X11 GC function", "Amiga minterm"}));
 }
 
 TEST(RopCopyForm, EachFormOfACodeIsPasteReadyAndNamesTheCode) {
@@ -43,6 +44,11 @@ TEST(RopCopyForm, EachFormOfACodeIsPasteReadyAndNamesTheCode) {
         {RopCopyForm::Qt, 0x00CC0020,
          "painter.setCompositionMode(QPainter::CompositionMode_Source); /* 0x00CC0020 SRCCOPY: "
          "draw the source */"},
+        {RopCopyForm::X11, 0x00660046,
+         "XSetFunction(display, gc, GXxor); /* 0x00660046 SRCINVERT: draw the source */"},
+        {RopCopyForm::X11, 0x00A000C9,
+         "XSetFunction(display, gc, GXand); /* 0x00A000C9 DPa: draw the brush colour */"},
+        {RopCopyForm::AmigaMinterm, 0x00E20746, "0xE2 /* 0x00E20746 DSPDxax: A=P, B=S, C=D */"},
         // Written as given: a stray low word stays, bits 16 to 23 decide.
         {RopCopyForm::C, 0x00CC0000, "0x00CC0000 /* SRCCOPY: S */"},
         {RopCopyForm::Glsl, 0xAA660046, "s ^ d /* 0xAA660046 SRCINVERT */"},
@@ -66,6 +72,7 @@ TEST(RopCopyForm, ApiFormsOfACodeReadingPAndSSayWhyAndPointToAShader) {
         {RopCopyForm::Direct3D12,
          "Direct3D 12: no logic op for a code that needs both P and S; copy it as HLSL"},
         {RopCopyForm::Qt, "Qt: no raster op for a code that needs both P and S; copy it as GLSL"},
+        {RopCopyForm::X11, "X11: no GC function for a code that needs both P and S; copy it as C"},
     };
     for (const std::uint32_t code : {0x00E20746u, 0x00C000CAu}) {
         for (const auto& c : cases) {
@@ -73,8 +80,9 @@ TEST(RopCopyForm, ApiFormsOfACodeReadingPAndSSayWhyAndPointToAShader) {
             EXPECT_FALSE(result.ok) << result.text;
             EXPECT_EQ(result.text, c.message);
         }
-        for (const RopCopyForm form : {RopCopyForm::C, RopCopyForm::BitBltCall, RopCopyForm::Glsl,
-                                       RopCopyForm::Hlsl, RopCopyForm::Msl, RopCopyForm::Wgsl})
+        for (const RopCopyForm form :
+             {RopCopyForm::C, RopCopyForm::BitBltCall, RopCopyForm::Glsl, RopCopyForm::Hlsl,
+              RopCopyForm::Msl, RopCopyForm::Wgsl, RopCopyForm::AmigaMinterm})
             EXPECT_TRUE(RopCopyText(form, code).ok) << RopCopyFormName(form);
     }
 }

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <cstdint>
+
+// An operation on whole words, as GDI applies it to a pixel's bits: bit i of the result is the
+// operation's result for bit i of p, s and d. All 32 bits count, the top byte of a 32-bit pixel
+// included, since GDI writes it too.
+std::uint32_t ApplyRop(std::uint8_t index, std::uint32_t p, std::uint32_t s, std::uint32_t d);
