@@ -69,7 +69,7 @@ const Command kCommands[] = {
     {"Set", SetExpression},
     {"Copy in every form",
      [](const MainWindow& w, int i) {
-         ::SendMessageA(w.Item(IDC_COPY_FORM), CB_SETCURSEL, i % 10, 0);
+         ::SendMessageA(w.Item(IDC_COPY_FORM), CB_SETCURSEL, i % 12, 0);
          Click(w, IDC_COPY_AS_C);
      }},
     {"MaskBlt 1 to 2", [](const MainWindow& w, int) { Click(w, IDC_MASKBLT_1TO2); }},

@@ -112,7 +112,7 @@ TEST_F(ProgramTest, MaskBltDrawsASpriteThroughTheMaskAndABadBackgroundDrawsNothi
 TEST_F(ProgramTest, CopyAsPutsTheCodeInTheChosenFormOrSaysWhyThereIsNone) {
     ProgramDriver& velmar = StartProgram();
     HWND forms = velmar.Item(IDC_COPY_FORM);
-    ASSERT_EQ(::SendMessageA(forms, CB_GETCOUNT, 0, 0), 10);
+    ASSERT_EQ(::SendMessageA(forms, CB_GETCOUNT, 0, 0), 12);
     EXPECT_EQ(::SendMessageA(forms, CB_GETCURSEL, 0, 0), 0) << "C first";
 
     ::SendMessageA(forms, CB_SETCURSEL, 2, 0);  // GLSL
