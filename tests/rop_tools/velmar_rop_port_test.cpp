@@ -34,6 +34,12 @@ TEST(VelmarRopPort, TextReportGainsThePortOnlyWithPort) {
                         "WGSL           s ^ d\n"
                         "Limit          logic ops need an integer or UNORM target (not float, not "
                         "sRGB) and replace blending; OpenGL ES, WebGL, Metal and WebGPU have none\n"
+                        "X11            GXxor (6)\n"
+                        "Amiga minterm  0x66 (A=P, B=S, C=D)\n"
+                        "BltBitMap      0x60 (B = source, C = destination)\n"
+                        "PC-98 EGC      0x3C\n"
+                        "8514/A mix     5 (S^D)\n"
+                        "Atari BLiTTER  HOP 2 (source, S), OP 6\n"
                         "\nRow  P  S  D  Result\n"),
               std::string::npos)
         << xor_;
@@ -44,6 +50,14 @@ TEST(VelmarRopPort, TextReportGainsThePortOnlyWithPort) {
               std::string::npos);
     EXPECT_NE(both.find("\nWGSL           d ^ (s & (p ^ d))\n"
                         "Limit          no logic op reads both P and S: use the shader"),
+              std::string::npos)
+        << both;
+    EXPECT_NE(both.find("\nX11            (none: the code needs both P and S)\n"
+                        "Amiga minterm  0xE2 (A=P, B=S, C=D)\n"
+                        "BltBitMap      (none: BltBitMap has no pattern, and the code reads P)\n"
+                        "PC-98 EGC      0xAC\n"
+                        "8514/A mix     (none: the code needs both P and S)\n"
+                        "Atari BLiTTER  (none: one pass reads P and S together only as S AND P"),
               std::string::npos)
         << both;
 
@@ -92,32 +106,36 @@ TEST(VelmarRopPort, JsonAlwaysEndsWithThePortOfEachKindOfDrawnColour) {
                             port),
                   std::string::npos)
             << json;
-        EXPECT_EQ(json.find("\"}}\n", port), json.size() - 4) << "port is the last key";
+        EXPECT_EQ(json.find("}}\n", port), json.size() - 3) << "port is the last key";
     }
     EXPECT_EQ(Count(Out({"--json", "--rop4", "0xAACC0020"}), "\"port\":{\"drawn\""), 2u);
 }
 
 TEST(VelmarRopPort, TableWithPortListsEveryCodeAndItsLimits) {
     const std::string table = Out({"--table", "--port"});
-    EXPECT_EQ(Count(table, "\n"), 1u + 256u + 3u);
+    EXPECT_EQ(Count(table, "\n"), 1u + 256u + 5u);
     EXPECT_EQ(table.rfind("Index  Code        GDI name     Drawn  OpenGL  ", 0), 0u);
+    EXPECT_NE(table.find("  Qt                                             X11            Amiga "
+                         "BltBitMap EGC  8514 Atari Shader\n"),
+              std::string::npos);
     for (const char* line : {
              "\n0x66   0x00660046  SRCINVERT    S      GL_XOR            VK_LOGIC_OP_XOR        "
              "    D3D12_LOGIC_OP_XOR            QPainter::RasterOp_SourceXorDestination        "
-             "s ^ d\n",
+             "GXxor          0x66  0x60      0x3C 5    2/6   s ^ d\n",
              "\n0x5A   0x005A0049  PATINVERT    P      GL_XOR            VK_LOGIC_OP_XOR        "
              "    D3D12_LOGIC_OP_XOR            QPainter::RasterOp_SourceXorDestination        "
-             "p ^ d\n",
+             "GXxor          0x5A  -         0x66 5    1/6   p ^ d\n",
              "\n0xE2   0x00E20746  -            -      -                 -                      "
              "    -                             -                                              "
-             "d ^ (s & (p ^ d))\n",
+             "-              0xE2  -         0xAC -    -     d ^ (s & (p ^ d))\n",
              "\n\nLimits: logic ops need an integer or UNORM target",
              "\nShader: the same expression in GLSL, HLSL, MSL and WGSL",
+             "\nAtari: HOP/OP of one BLiTTER pass; - where there is none: one pass reads",
          })
         EXPECT_NE(table.find(line), std::string::npos) << line;
 
     const std::string mixes = Out({"--table", "--rop2", "--port"});
-    EXPECT_EQ(Count(mixes, "\n"), 1u + 16u + 3u);
+    EXPECT_EQ(Count(mixes, "\n"), 1u + 16u + 5u);
     EXPECT_NE(mixes.find("\n7    R2_XORPEN       P      GL_XOR   "), std::string::npos) << mixes;
 
     const std::string json = Out({"--table", "--json"});

@@ -3,13 +3,14 @@
 #include <array>
 #include <string_view>
 
+#include "output_options.h"
 #include "rop_text_chars.h"
 
 namespace {
 
 // Where a value from the command line goes.
-enum class Slot { Operation, Foreground, Background, MaskCode };
-constexpr std::size_t kSlotCount = 4;
+enum class Slot { Operation, Foreground, Background, MaskCode, Vectors, Seed, Emit };
+constexpr std::size_t kSlotCount = 7;
 
 struct ValueFlag {
     std::string_view name;
@@ -17,7 +18,7 @@ struct ValueFlag {
     RopInputKind kind;
 };
 
-constexpr std::array<ValueFlag, 8> kValueFlags = {{
+constexpr std::array<ValueFlag, 11> kValueFlags = {{
     {"--rows", Slot::Operation, RopInputKind::Rows},
     {"--index", Slot::Operation, RopInputKind::Index},
     {"--rpn", Slot::Operation, RopInputKind::Rpn},
@@ -26,6 +27,9 @@ constexpr std::array<ValueFlag, 8> kValueFlags = {{
     {"--fore", Slot::Foreground, RopInputKind::Auto},
     {"--back", Slot::Background, RopInputKind::Auto},
     {"--rop4", Slot::MaskCode, RopInputKind::Auto},
+    {"--vectors", Slot::Vectors, RopInputKind::Auto},
+    {"--seed", Slot::Seed, RopInputKind::Auto},
+    {"--emit", Slot::Emit, RopInputKind::Auto},
 }};
 
 struct Given {
@@ -121,6 +125,48 @@ ParsedCommandLine Query(CommandLine command, Question question, const Given& giv
     return {command, {}};
 }
 
+// The first option given that asks something other than a ternary operation, or nothing.
+std::optional<std::string> OtherQuestion(Arguments& arguments) {
+    if (arguments.penMix) return "--rop2";
+    for (const Slot slot : {Slot::Foreground, Slot::Background, Slot::MaskCode})
+        if (arguments.At(slot)) return arguments.At(slot)->source;
+    return std::nullopt;
+}
+
+std::string ResolveEmit(const Given& emit, CommandLine& command) {
+    if (command.json || command.port)
+        return std::string("--emit writes C; ") + (command.json ? "--json" : "--port") +
+               " cannot go with it";
+    command.emitC = true;
+    return ReadEmitLanguage(emit.text);
+}
+
+std::string ResolveVectors(const Given& vectors, const std::optional<Given>& seed,
+                           CommandLine& command) {
+    if (command.port && !command.json)
+        return "--port cannot go with --vectors in text, which is the vectors alone (--json has "
+               "both)";
+    std::uint32_t count = 0;
+    std::string error = ReadVectorCount(vectors.text, count);
+    if (error.empty() && seed) error = ReadVectorSeed(seed->text, command.seed);
+    command.vectors = count;
+    return error;
+}
+
+// Reads --vectors, --seed and --emit into the command: a usage error, or an empty text.
+std::string ResolveOutput(Arguments& arguments, CommandLine& command) {
+    const std::optional<Given>& vectors = arguments.At(Slot::Vectors);
+    const std::optional<Given>& seed = arguments.At(Slot::Seed);
+    const std::optional<Given>& emit = arguments.At(Slot::Emit);
+    if (seed && !vectors) return "--seed needs --vectors";
+    if (vectors && emit) return "--vectors and --emit cannot go together: each is the whole output";
+    if (!vectors && !emit) return {};
+    if (const std::optional<std::string> other = OtherQuestion(arguments))
+        return std::string(vectors ? "--vectors" : "--emit") +
+               " takes a ternary operation or all 256; " + *other + " cannot go with it";
+    return emit ? ResolveEmit(*emit, command) : ResolveVectors(*vectors, seed, command);
+}
+
 ParsedCommandLine Resolve(Arguments& arguments) {
     CommandLine command;
     command.json = arguments.json;
@@ -133,7 +179,9 @@ ParsedCommandLine Resolve(Arguments& arguments) {
     if (given.size() > 1)
         return UsageError("only one operation can be given, but there is " + given[0] + " and " +
                           given[1]);
-    if (arguments.table) {
+    if (const std::string error = ResolveOutput(arguments, command); !error.empty())
+        return UsageError(error);
+    if (arguments.table || (command.emitC && given.empty())) {
         if (!given.empty())
             return UsageError("--table takes no operation, but there is " + given[0]);
         command.action = CommandLine::Action::Table;

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "rop_reader.h"
+#include "rop_vectors.h"
 
 // The kinds of operation the program answers questions about.
 enum class Question {
@@ -23,6 +25,12 @@ struct CommandLine {
     RopInputKind kind = RopInputKind::Auto;  // how a Ternary input is to be read
     std::string input;                       // the operation; for Quaternary the foreground
     std::string background;                  // Quaternary only
+    // --vectors N: the output is N test vectors of the operation (of each, for a Table): the
+    // vectors alone in text, the report's objects with their "vectors" in JSON.
+    std::optional<std::uint32_t> vectors;
+    std::uint64_t seed = kRopDefaultVectorSeed;
+    // --emit c: C source instead of a report, of the operation given or, as a Table, of all 256.
+    bool emitC = false;
 };
 
 struct ParsedCommandLine {
@@ -32,7 +40,8 @@ struct ParsedCommandLine {
 
 // args excludes the program name. "--rows X" and "--rows=X" both work; "--" ends the options, so
 // an input that starts with '-' can still be given. --rop2 takes no value of its own: it says the
-// plain argument is a pen mix, and with --table it lists the mixes.
+// plain argument is a pen mix, and with --table it lists the mixes. --vectors and --emit go with a
+// ternary operation or with all 256 (--emit c alone, like --table, means all of them).
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args);
 
 // At most a few dozen characters of an argument, with anything unprintable escaped, for messages.

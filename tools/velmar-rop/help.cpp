@@ -12,6 +12,8 @@ Usage:
   velmar-rop [--json] --fore OPERATION --back OPERATION
   velmar-rop [--json] --rop4 0xAACC0020
   velmar-rop [--json] --table [--port] [--rop2]
+  velmar-rop [--json] --vectors N [--seed S] OPERATION | --table
+  velmar-rop --emit c [OPERATION]
   velmar-rop --help
 
 Operands: P pattern (brush), S source, D destination. Quote the operation: the shell
@@ -56,8 +58,23 @@ Porting: --port adds what the operation is in today's graphics APIs: the drawn
 colour (S or P, the other one unused), the logic op of OpenGL, Vulkan, Direct3D 12
 and Qt (none for a code that reads both P and S), the operation as an expression
 over unsigned p, s, d for GLSL, HLSL, MSL and WGSL, and the limit that applies.
-For a pen mix the pen is the drawn colour. --table --port lists all 256 ports.
-JSON always has them, as the object "port".
+For a pen mix the pen is the drawn colour. Then the blitters and X11: the X11 GC
+function, the Amiga blitter's minterm (and BltBitMap's), the PC-98 EGC's ROP byte,
+the 8514/A and S3 mix and an Atari BLiTTER pass (HOP and OP), each where the code
+has one. --table --port lists all 256 ports. JSON always has them, as the object
+"port".
+
+For emulator writers:
+  --vectors N  N test vectors (1 to 1000000) of 32-bit P, S, D and the result,
+               one a line: P 0x... S 0x... D 0x... -> 0x...; the first is always
+               P 0xF0F0F0F0 S 0xCCCCCCCC D 0xAAAAAAAA, whose result repeats the
+               index in every byte. --table gives every code's, after its index;
+               --json adds them to the report as "vectors".
+  --seed S     the seed of the vectors (splitmix64), decimal or 0x and hex;
+               the default is 0
+  --emit c     all 256 codes as C99 functions rop3_00 ... rop3_FF on uint32_t
+               and rop3(index, p, s, d) over them; with an operation, its one
+               function. Needs only <stdint.h>.
 
 Exit status: 0 success, 1 bad operation, 2 bad command line.
 
@@ -75,5 +92,7 @@ Examples:
   velmar-rop --port SRCINVERT           glLogicOp(GL_XOR), VK_LOGIC_OP_XOR, ...
   velmar-rop --json --expr "S & D"      machine-readable
   velmar-rop --table --json > rops.json all 256
+  velmar-rop --vectors 1000 DSPDxax     test vectors for an emulator
+  velmar-rop --emit c > rop3.h          every code as C
 )help";
 }

@@ -1,6 +1,7 @@
 #include <cstdio>
 #include <exception>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #ifdef _WIN32
@@ -12,7 +13,7 @@
 
 namespace {
 
-bool WriteAll(std::FILE* file, const std::string& text) {
+bool WriteAll(std::FILE* file, std::string_view text) {
     return std::fwrite(text.data(), 1, text.size(), file) == text.size() && std::fflush(file) == 0;
 }
 
@@ -26,13 +27,10 @@ int main(int argc, char** argv) {
 #endif
     VelmarRopRun run;
     try {
-        run = RunVelmarRop(std::vector<std::string>(argv + 1, argv + argc));
+        run = RunVelmarRop(std::vector<std::string>(argv + 1, argv + argc),
+                           [](std::string_view piece) { return WriteAll(stdout, piece); });
     } catch (const std::exception& e) {
         std::fprintf(stderr, "velmar-rop: %s\n", e.what());
-        return 1;
-    }
-    if (!WriteAll(stdout, run.out)) {
-        std::fprintf(stderr, "velmar-rop: cannot write the output\n");
         return 1;
     }
     WriteAll(stderr, run.err);

@@ -34,6 +34,8 @@ std::string FormatMaskJson(const MaskFacts& facts);
 void AddOperationLines(std::string& out, const OperationFacts& facts,
                        std::optional<RopInputKind> readAs);
 std::string OperationJsonObject(const OperationFacts& facts, std::optional<RopInputKind> readAs);
+// One operation's object in --table --json: the above without "read_as" and "warning".
+std::string TableJsonObject(const OperationFacts& facts);
 
 // The port of an operation: text lines (from "Drawn" to "Limit"), the JSON object, and for the
 // tables the header and columns of the port and the limits to print after them.
@@ -42,3 +44,11 @@ std::string PortJsonObject(std::uint8_t index);
 std::string PortTableHeader();
 std::string PortTableColumns(std::uint8_t index);
 std::string PortTableNotes();
+
+// The port's part for the blitter families and X11: its JSON fields (after a comma, without
+// braces), its text lines (from "X11" to "Atari BLiTTER"), and its table columns and notes.
+std::string FamilyJsonFields(std::uint8_t index);
+void AddFamilyLines(std::string& out, std::uint8_t index);
+std::string FamilyTableHeader();
+std::string FamilyTableColumns(std::uint8_t index);
+std::string FamilyTableNotes();

@@ -65,12 +65,15 @@ std::string FormatOperationJson(const OperationFacts& facts, RopInputKind readAs
     return OperationJsonObject(facts, readAs) + "\n";
 }
 
+std::string TableJsonObject(const OperationFacts& facts) {
+    return "{" + OperationFields(facts) + "," + JsonField("port", PortJsonObject(facts.index)) +
+           "}";
+}
+
 std::string FormatTableJson() {
     std::string out = "[\n";
     for (int index = 0; index < 256; ++index) {
-        const OperationFacts facts = CollectOperationFacts(static_cast<std::uint8_t>(index));
-        out += "{" + OperationFields(facts) + "," + JsonField("port", PortJsonObject(facts.index)) +
-               "}";
+        out += TableJsonObject(CollectOperationFacts(static_cast<std::uint8_t>(index)));
         out += index == 255 ? "\n" : ",\n";
     }
     return out + "]\n";

@@ -49,7 +49,7 @@ std::string PortJsonObject(std::uint8_t index) {
            JsonField("qt", NameOrNull(op, &RopLogicOp::qt)) + "," + JsonField("glsl", shader) +
            "," + JsonField("hlsl", shader) + "," + JsonField("msl", shader) + "," +
            JsonField("wgsl", shader) + "," + JsonField("limit", JsonString(RopPortLimit(index))) +
-           "}";
+           "," + FamilyJsonFields(index) + "}";
 }
 
 void AddPortLines(std::string& out, std::uint8_t index) {
@@ -66,12 +66,13 @@ void AddPortLines(std::string& out, std::uint8_t index) {
     for (const char* language : kShaderLanguages)
         AddReportLine(out, language, RopShaderExpression(index));
     AddReportLine(out, "Limit", std::string(RopPortLimit(index)));
+    AddFamilyLines(out, index);
 }
 
 std::string PortTableHeader() {
     return PaddedColumn("Drawn", kDrawnWidth) + PaddedColumn("OpenGL", kOpenGlWidth) +
            PaddedColumn("Vulkan", kVulkanWidth) + PaddedColumn("Direct3D 12", kDirect3dWidth) +
-           PaddedColumn("Qt", kQtWidth) + "Shader";
+           PaddedColumn("Qt", kQtWidth) + FamilyTableHeader() + "Shader";
 }
 
 std::string PortTableColumns(std::uint8_t index) {
@@ -85,11 +86,11 @@ std::string PortTableColumns(std::uint8_t index) {
     return PaddedColumn(drawnText, kDrawnWidth) + column(&RopLogicOp::opengl, kOpenGlWidth) +
            column(&RopLogicOp::vulkan, kVulkanWidth) +
            column(&RopLogicOp::direct3d, kDirect3dWidth) + column(&RopLogicOp::qt, kQtWidth) +
-           RopShaderExpression(index);
+           FamilyTableColumns(index) + RopShaderExpression(index);
 }
 
 std::string PortTableNotes() {
     return "\nLimits: " + std::string(kRopLogicOpLimit) +
            ".\nShader: the same expression in GLSL, HLSL, MSL and WGSL, over unsigned p, s, d; " +
-           std::string(kRopShaderLimit) + ".\n";
+           std::string(kRopShaderLimit) + ".\n" + FamilyTableNotes();
 }

@@ -6,6 +6,8 @@
 #include "operation_facts.h"
 #include "pen_mix_facts.h"
 #include "report.h"
+#include "report_vectors.h"
+#include "rop_emit_c.h"
 #include "rop_pen_mix_reader.h"
 #include "rop_quaternary.h"
 #include "rop_reader.h"
@@ -19,6 +21,7 @@ VelmarRopRun Refuse(const std::string& message) { return {1, {}, "velmar-rop: " 
 VelmarRopRun AnswerTernary(const CommandLine& command) {
     const RopReading input = ReadRopOperation(command.kind, command.input);
     if (!input.result.ok) return Refuse(DescribeRopReadingFault(input.kind, input.result));
+    if (command.emitC) return Report(RopCSourceOfOne(input.result.index));
     const OperationFacts facts = CollectOperationFacts(input.result.index, input.givenCode);
     return Report(command.json ? FormatOperationJson(facts, input.kind)
                                : FormatOperationText(facts, input.kind, command.port));
@@ -52,6 +55,7 @@ VelmarRopRun AnswerMaskCode(const CommandLine& command) {
 }
 
 VelmarRopRun AnswerTable(const CommandLine& command) {
+    if (command.emitC) return Report(RopCSourceOfAll());
     if (command.question == Question::PenMix)
         return Report(command.json ? FormatPenMixTableJson() : FormatPenMixTableText(command.port));
     return Report(command.json ? FormatTableJson() : FormatTableText(command.port));
@@ -71,12 +75,20 @@ VelmarRopRun Answer(const CommandLine& command) {
     return AnswerTernary(command);
 }
 
-}  // namespace
+VelmarRopRun CannotWrite() { return Refuse("cannot write the output"); }
 
-VelmarRopRun RunVelmarRop(const std::vector<std::string>& args) {
-    const ParsedCommandLine parsed = ParseCommandLine(args);
-    if (!parsed.command) return {2, {}, "velmar-rop: " + parsed.usageError + "\n"};
-    const CommandLine& command = *parsed.command;
+// Vectors are written as they are made; the operation is read first, so a fault writes nothing.
+VelmarRopRun WriteVectors(const CommandLine& command, const VelmarRopWrite& write) {
+    if (command.action == CommandLine::Action::Table)
+        return WriteTableVectors(command, write) ? VelmarRopRun{} : CannotWrite();
+    const RopReading input = ReadRopOperation(command.kind, command.input);
+    if (!input.result.ok) return Refuse(DescribeRopReadingFault(input.kind, input.result));
+    const OperationFacts facts = CollectOperationFacts(input.result.index, input.givenCode);
+    return WriteOperationVectors(facts, input.kind, command, write) ? VelmarRopRun{}
+                                                                    : CannotWrite();
+}
+
+VelmarRopRun Run(const CommandLine& command) {
     switch (command.action) {
         case CommandLine::Action::Help:
             return Report(std::string(HelpText()));
@@ -86,4 +98,27 @@ VelmarRopRun RunVelmarRop(const std::vector<std::string>& args) {
             break;
     }
     return Answer(command);
+}
+
+}  // namespace
+
+VelmarRopRun RunVelmarRop(const std::vector<std::string>& args, const VelmarRopWrite& write) {
+    const ParsedCommandLine parsed = ParseCommandLine(args);
+    if (!parsed.command) return {2, {}, "velmar-rop: " + parsed.usageError + "\n"};
+    const CommandLine& command = *parsed.command;
+    if (command.vectors) return WriteVectors(command, write);
+    VelmarRopRun run = Run(command);
+    if (run.status == 0 && !write(run.out)) return CannotWrite();
+    run.out.clear();
+    return run;
+}
+
+VelmarRopRun RunVelmarRop(const std::vector<std::string>& args) {
+    std::string out;
+    VelmarRopRun run = RunVelmarRop(args, [&out](std::string_view piece) {
+        out.append(piece);
+        return true;
+    });
+    run.out = std::move(out);
+    return run;
 }
