@@ -99,39 +99,26 @@ TEST(VelmarRopVectors, TheSeedAloneDecidesTheOperands) {
 }
 
 TEST(VelmarRopVectors, BadVectorsSeedAndEmitAreUsageErrors) {
-    const std::vector<std::vector<std::string>> cases = {
-        {"--vectors", "0", "S"},
-        {"--vectors", "1000001", "S"},
-        {"--vectors", "-1", "S"},
-        {"--vectors", "", "S"},
-        {"--vectors", " 5", "S"},
-        {"--vectors", "1e3", "S"},
-        {"--vectors", "0x10", "S"},
-        {"--vectors", "99999999999999999999999", "S"},
-        {"--vectors=", "S"},
-        {"--vectors"},
-        {"--vectors", "2"},
-        {"--vectors", "1", "--vectors", "2", "S"},
-        {"--seed", "1", "S"},
-        {"--vectors", "1", "--seed", "", "S"},
-        {"--vectors", "1", "--seed", "0x", "S"},
-        {"--vectors", "1", "--seed", "-1", "S"},
-        {"--vectors", "1", "--seed", "12a", "S"},
-        {"--vectors", "1", "--seed", "18446744073709551616", "S"},
-        {"--vectors", "1", "--seed", "0x10000000000000000", "S"},
-        {"--vectors", "2", "--port", "S"},
-        {"--vectors", "1", "--rop2", "13"},
-        {"--vectors", "1", "--table", "--rop2"},
-        {"--vectors", "1", "--rop4", "0xAACC0020"},
-        {"--vectors", "1", "--emit", "c"},
-        {"--emit", "C"},
-        {"--emit", "java", "S"},
-        {"--emit", ""},
-        {"--emit"},
-        {"--emit", "c", "--json"},
-        {"--emit", "c", "--port", "S"},
-        {"--emit", "c", "--fore", "S", "--back", "D"},
-    };
+    std::vector<std::vector<std::string>> cases = {{"--vectors=", "S"},
+                                                   {"--vectors"},
+                                                   {"--vectors", "2"},
+                                                   {"--vectors", "1", "--vectors", "2", "S"},
+                                                   {"--seed", "1", "S"},
+                                                   {"--vectors", "2", "--port", "S"},
+                                                   {"--vectors", "1", "--rop2", "13"},
+                                                   {"--vectors", "1", "--table", "--rop2"},
+                                                   {"--vectors", "1", "--rop4", "0xAACC0020"},
+                                                   {"--vectors", "1", "--emit", "c"},
+                                                   {"--emit"},
+                                                   {"--emit", "c", "--json"},
+                                                   {"--emit", "c", "--port", "S"},
+                                                   {"--emit", "c", "--fore", "S", "--back", "D"}};
+    for (const char* count :
+         {"0", "1000001", "-1", "", " 5", "1e3", "0x10", "99999999999999999999"})
+        cases.push_back({"--vectors", count, "S"});
+    for (const char* seed : {"", "0x", "-1", "12a", "18446744073709551616", "0x10000000000000000"})
+        cases.push_back({"--vectors", "1", "--seed", seed, "S"});
+    for (const char* language : {"C", "java", ""}) cases.push_back({"--emit", language, "S"});
     for (const auto& args : cases) {
         const VelmarRopRun run = Invoke(args);
         EXPECT_EQ(run.status, 2) << args[0] << " " << (args.size() > 1 ? args[1] : "");
