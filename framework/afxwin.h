@@ -1,17 +1,21 @@
 #pragma once
 
 // The whole framework in one include, for programs and tests.
+#include "accessibility.h"
+#include "bitmap_dc.h"
 #include "cmd_target.h"
 #include "controls.h"
 #include "cstring.h"
 #include "data_exchange.h"
 #include "dc.h"
 #include "dialog.h"
+#include "dialog_group.h"
 #include "dpi.h"
 #include "exceptions.h"
 #include "framework_ids.h"
 #include "gdi_object.h"
 #include "message_box.h"
 #include "message_map.h"
+#include "status_line.h"
 #include "win_app.h"
 #include "wnd.h"

@@ -49,6 +49,9 @@ public:
     CStringW(LPCWSTR text) : m_text(text, text + (text ? ::lstrlenW(text) : 0)) {
         m_text.push_back(L'\0');
     }
+    CStringW(LPCWSTR text, int length) : m_text(text, text + (text && length > 0 ? length : 0)) {
+        m_text.push_back(L'\0');
+    }
 
     operator LPCWSTR() const { return m_text.data(); }
     int GetLength() const { return static_cast<int>(m_text.size() - 1); }

@@ -2,6 +2,7 @@
 
 #include "dialog.h"
 #include "exceptions.h"
+#include "wnd.h"
 
 CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
     : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd) {}
@@ -23,7 +24,7 @@ HWND CDataExchange::PrepareEditCtrl(int nIDC) {
 void CDataExchange::Fail() {
     if (m_bSaveAndValidate && m_idLastControl != 0) {
         HWND control = ::GetDlgItem(m_pDlgWnd->m_hWnd, static_cast<int>(m_idLastControl));
-        ::SetFocus(control);
+        AfxGotoDlgCtrl(control);
         if (m_bEditLastControl) ::SendMessageA(control, EM_SETSEL, 0, -1);
     }
     AfxThrowUserException();

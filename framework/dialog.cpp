@@ -124,11 +124,12 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
     }
     if (!dialog) return FALSE;
     if (message == AfxPaintFaultMessage()) {
-        AfxReportDeferredPaintFault();
+        AfxReportDeferredPaintFault(hWnd);
         return TRUE;
     }
 
     if (message == WM_NCDESTROY) {
+        AfxForgetPaintFaults(hWnd);
         dialog->DetachAll();
         return FALSE;
     }

@@ -1,14 +1,34 @@
 #include "paint_fault.h"
 
+#include <algorithm>
 #include <exception>
 #include <utility>
+#include <vector>
 
 #include "exceptions.h"
 
 namespace {
 
-std::exception_ptr g_pending;
-bool g_reported = false;
+// Per window: one window's shortage says nothing of another's, and a window that goes before its
+// report arrives takes its state with it.
+struct PaintFaultState {
+    HWND window;
+    std::exception_ptr pending;
+    bool reported;
+};
+
+std::vector<PaintFaultState>& States() {
+    static std::vector<PaintFaultState> states;
+    return states;
+}
+
+PaintFaultState* StateOf(HWND hWnd) {
+    auto& states = States();
+    const auto it = std::find_if(states.begin(), states.end(), [&](const PaintFaultState& state) {
+        return state.window == hWnd;
+    });
+    return it == states.end() ? nullptr : &*it;
+}
 
 void DrawFallback(HWND hWnd, UINT message, LPARAM lParam) {
     if (message == WM_DRAWITEM) {
@@ -32,8 +52,13 @@ bool AfxIsPaintMessage(UINT message) {
 void AfxDeferPaintFault(HWND hWnd, UINT message, LPARAM lParam) {
     try {
         DrawFallback(hWnd, message, lParam);
-        if (g_reported || g_pending) return;
-        g_pending = std::current_exception();
+        PaintFaultState* state = StateOf(hWnd);
+        if (!state) {
+            States().push_back({hWnd, nullptr, false});
+            state = &States().back();
+        }
+        if (state->reported || state->pending) return;
+        state->pending = std::current_exception();
         ::PostMessageA(hWnd, AfxPaintFaultMessage(), 0, 0);
     } catch (...) {
     }
@@ -44,13 +69,21 @@ UINT AfxPaintFaultMessage() {
     return message;
 }
 
-void AfxReportDeferredPaintFault() {
-    if (!g_pending) return;
-    const std::exception_ptr fault = std::exchange(g_pending, nullptr);
-    g_reported = true;
+void AfxReportDeferredPaintFault(HWND hWnd) {
+    PaintFaultState* state = StateOf(hWnd);
+    if (!state || !state->pending) return;
+    const std::exception_ptr fault = std::exchange(state->pending, nullptr);
+    state->reported = true;
     try {
         std::rethrow_exception(fault);
     } catch (...) {
         AfxReportWindowProcException();
     }
+}
+
+void AfxForgetPaintFaults(HWND hWnd) {
+    auto& states = States();
+    states.erase(std::remove_if(states.begin(), states.end(),
+                                [&](const PaintFaultState& state) { return state.window == hWnd; }),
+                 states.end());
 }

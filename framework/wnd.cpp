@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "data_exchange.h"
+#include "dpi.h"
 #include "exceptions.h"
 #include "start_monitor.h"
 
@@ -77,10 +78,12 @@ HWND CWnd::Detach() {
 }
 
 BOOL CWnd::UpdateData(BOOL bSaveAndValidate) {
-    CDataExchange dx(this, bSaveAndValidate);
+    return UpdateData(bSaveAndValidate, [this](CDataExchange* pDX) { DoDataExchange(pDX); });
+}
+
+void AfxReportDataExchangeFault() {
     try {
-        DoDataExchange(&dx);
-        return TRUE;
+        throw;
     } catch (const CUserException&) {
         // The failed field has already told the user.
     } catch (const CException& e) {
@@ -88,7 +91,10 @@ BOOL CWnd::UpdateData(BOOL bSaveAndValidate) {
     } catch (const std::bad_alloc&) {
         CMemoryException().ReportError(MB_ICONEXCLAMATION);
     }
-    return FALSE;
+}
+
+void AfxGotoDlgCtrl(HWND control) {
+    ::SendMessageA(::GetParent(control), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
 }
 
 void CWnd::DoDataExchange(CDataExchange*) {}
@@ -116,7 +122,41 @@ BOOL CWnd::InvalidateRect(const RECT* rect, BOOL bErase) const {
     return ::InvalidateRect(m_hWnd, rect, bErase);
 }
 
-void CWnd::CenterWindow(CWnd* pAlternateOwner) {
+namespace {
+
+RECT WindowRect(HWND window) {
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    return rect;
+}
+
+bool SameSize(const RECT& a, const RECT& b) {
+    return a.right - a.left == b.right - b.left && a.bottom - a.top == b.bottom - b.top;
+}
+
+void MoveTo(HWND window, int x, int y) {
+    ::SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The whole window on its monitor's work area where it fits; where it does not, its top left
+// corner (the caption) stays on it.
+void KeepInsideWorkArea(HWND window) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!::GetMonitorInfoW(::MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+    const RECT& area = monitor.rcWork;
+    const RECT rect = WindowRect(window);
+    int x = rect.left, y = rect.top;
+    if (x + (rect.right - rect.left) > area.right) x = area.right - (rect.right - rect.left);
+    if (y + (rect.bottom - rect.top) > area.bottom) y = area.bottom - (rect.bottom - rect.top);
+    if (x < area.left) x = area.left;
+    if (y < area.top) y = area.top;
+    if (x != rect.left || y != rect.top) MoveTo(window, x, y);
+}
+
+}  // namespace
+
+void CWnd::CenterOnce(CWnd* pAlternateOwner) {
     HWND owner = pAlternateOwner ? pAlternateOwner->m_hWnd : ::GetWindow(m_hWnd, GW_OWNER);
     RECT area;
     if (owner && ::IsWindowVisible(owner) && !::IsIconic(owner)) {
@@ -124,13 +164,22 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner) {
     } else {
         area = AfxGetStartMonitorWorkArea();
     }
-    RECT window;
-    ::GetWindowRect(m_hWnd, &window);
-    const int width = window.right - window.left;
-    const int height = window.bottom - window.top;
-    ::SetWindowPos(m_hWnd, nullptr, area.left + (area.right - area.left - width) / 2,
-                   area.top + (area.bottom - area.top - height) / 2, 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT window = WindowRect(m_hWnd);
+    MoveTo(m_hWnd, area.left + (area.right - area.left - (window.right - window.left)) / 2,
+           area.top + (area.bottom - area.top - (window.bottom - window.top)) / 2);
+}
+
+// A move onto a monitor of another scale makes the system give the window the size of that
+// scale, grown from the corner it was placed at: centred at the old size, it would not be
+// centred, and could reach under the taskbar. So it is centred again at the new size, then kept
+// inside the work area.
+void CWnd::CenterWindow(CWnd* pAlternateOwner) {
+    const RECT before = WindowRect(m_hWnd);
+    const UINT dpiBefore = AfxGetWindowDpi(m_hWnd);
+    CenterOnce(pAlternateOwner);
+    if (!SameSize(before, WindowRect(m_hWnd)) || AfxGetWindowDpi(m_hWnd) != dpiBefore)
+        CenterOnce(pAlternateOwner);
+    KeepInsideWorkArea(m_hWnd);
 }
 
 BOOL CWnd::DestroyWindow() { return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE; }
@@ -177,9 +226,8 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     *pResult = 0;
     if (message == WM_COMMAND) return OnCommand(wParam, lParam) && !defaultRequested;
 
-    const AFX_MSGMAP_ENTRY* entry = FindMessageEntry(message, 0, 0);
-    if (entry) {
-        *pResult = entry->pfn(this, wParam, lParam);
+    if (const AfxMsgHandler handler = FindHandler(message, 0, 0)) {
+        *pResult = handler.Call(wParam, lParam);
     } else if (message == WM_DRAWITEM) {
         OnDrawItem(static_cast<int>(wParam), reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
         *pResult = TRUE;

@@ -4,8 +4,7 @@
 
 #include "cmd_target.h"
 #include "cstring.h"
-
-class CDataExchange;
+#include "data_exchange.h"
 
 // A window object that wraps a handle. Objects that own their window ("permanent" ones: dialogs
 // and controls attached through the data exchange) are found again by FromHandle; for any other
@@ -28,6 +27,9 @@ public:
 
     // Data exchange between the window's controls and its members.
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+    // The same for part of them: exchange(CDataExchange*) runs in place of DoDataExchange.
+    template <typename Exchange>
+    BOOL UpdateData(BOOL bSaveAndValidate, Exchange exchange);
 
     // Thin forwards to USER32, named as the framework names them.
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
@@ -47,7 +49,7 @@ public:
     void CheckDlgButton(int nID, UINT nCheck) { ::CheckDlgButton(m_hWnd, nID, nCheck); }
     void SetDlgItemText(int nID, LPCSTR text) { ::SetDlgItemTextA(m_hWnd, nID, text); }
     // Over the owner; without a visible one, in the work area of the monitor the program was
-    // started from.
+    // started from. Always inside the work area of the monitor it lands on, where it fits.
     void CenterWindow(CWnd* pAlternateOwner = nullptr);
     BOOL DestroyWindow();
 
@@ -75,5 +77,27 @@ protected:
     BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 
 private:
+    void CenterOnce(CWnd* pAlternateOwner);
+
     bool* m_pDefaultRequested = nullptr;
 };
+
+// Inside a catch block of a data exchange: a failed field has told the user already; any other
+// framework fault is reported. Anything else goes on.
+void AfxReportDataExchangeFault();
+
+template <typename Exchange>
+BOOL CWnd::UpdateData(BOOL bSaveAndValidate, Exchange exchange) {
+    CDataExchange dx(this, bSaveAndValidate);
+    try {
+        exchange(&dx);
+        return TRUE;
+    } catch (...) {
+        AfxReportDataExchangeFault();
+    }
+    return FALSE;
+}
+
+// Moves the focus to a control of a dialog as the dialog manager does (WM_NEXTDLGCTL): the
+// default button follows it, and an edit field's text is selected.
+void AfxGotoDlgCtrl(HWND control);
