@@ -1,9 +1,4 @@
-// Enter in the main window. No button is the window's default, so the dialog manager turns Enter
-// into IDOK (or, on a push button that has the focus, into that button's click). What it does is
-// decided by where the focus is, never by the key's state: keys that automation tools post, and
-// keys typed ahead while the window was busy, leave the key state behind the message.
-#include "resource.h"
-#include "velmar_dlg.h"
+#include "enter_key.h"
 
 namespace {
 
@@ -12,23 +7,26 @@ bool IsPushButton(HWND window) {
     return (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0;
 }
 
-}  // namespace
-
-// In Hex, the typed code is kept (its sync ran as it was typed); in Expression it is Set; on a
-// push button it is that button's click, as Windows does; anywhere else there is nothing to do.
-void CVelmarDlg::OnOK() {
-    HWND focus = ::GetFocus();
-    if (!focus || !::IsChild(m_hWnd, focus)) return;
-    if (focus == ::GetDlgItem(m_hWnd, IDC_EXPRESSION)) {
-        OnSetExpression();
-    } else if (IsPushButton(focus) && ::IsWindowEnabled(focus)) {
-        SendMessage(WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(focus), BN_CLICKED),
-                    reinterpret_cast<LPARAM>(focus));
-    }
+void Click(HWND dialog, HWND button) {
+    ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(button), BN_CLICKED),
+                   reinterpret_cast<LPARAM>(button));
 }
 
-// Set is the default button while the Expression field has the focus, so a screen reader says
-// what Enter will do there; elsewhere no button is.
-void CVelmarDlg::OnExpressionFocus() { SendMessage(DM_SETDEFID, IDC_EXPRESSION_SET); }
+HWND DefaultButton(HWND dialog) {
+    const auto answer = ::SendMessageA(dialog, DM_GETDEFID, 0, 0);
+    if (HIWORD(answer) != DC_HASDEFID || LOWORD(answer) == IDOK) return nullptr;
+    return ::GetDlgItem(dialog, LOWORD(answer));
+}
 
-void CVelmarDlg::OnExpressionFocusLost() { SendMessage(DM_SETDEFID, IDOK); }
+}  // namespace
+
+void AnswerEnterKey(HWND dialog) {
+    HWND focus = ::GetFocus();
+    if (!focus || !::IsChild(dialog, focus)) return;
+    if (IsPushButton(focus)) {
+        if (::IsWindowEnabled(focus)) Click(dialog, focus);
+        return;
+    }
+    HWND button = DefaultButton(dialog);
+    if (button && ::IsWindowEnabled(button)) Click(dialog, button);
+}

@@ -1,14 +1,12 @@
-// The mask group: MaskBlt tried on the two samples. The foreground operation is the code the
-// window shows, the background one the code typed in the group's entry; the mask's 1 bits take
-// the first, its 0 bits the second.
+#include "mask_group.h"
+
+#include "reading_fault.h"
 #include "resource.h"
 #include "rop_code.h"
 #include "rop_mask_entry.h"
 #include "rop_mask_hint.h"
 #include "rop_quaternary.h"
 #include "rop_truth_table.h"
-#include "status_line.h"
-#include "velmar_dlg.h"
 
 namespace {
 
@@ -20,8 +18,8 @@ struct Background {
     DWORD code = 0;
 };
 
-Background ReadBackground(const CWnd& dialog) {
-    const CString text = dialog.GetDlgItem(IDC_MASK_BACKGROUND)->GetWindowText();
+Background ReadBackground(HWND entry) {
+    const CString text = CWnd::FromHandle(entry)->GetWindowText();
     Background background{ReadRopMaskBackground(text.GetString()), 0};
     if (background.reading.result.ok)
         background.code = background.reading.givenCode
@@ -32,40 +30,85 @@ Background ReadBackground(const CWnd& dialog) {
 
 }  // namespace
 
-void CVelmarDlg::SetUpMaskGroup() {
-    m_mask.Create(PictureSize(IDC_MASK_PICTURE));
-    SetDlgItemText(IDC_MASK_BACKGROUND, kDefaultBackground);
+BEGIN_MESSAGE_MAP(CMaskGroup, CDialogGroup)
+ON_BN_CLICKED(IDC_MASKBLT_1TO2, &CMaskGroup::OnMaskBlt1To2)
+ON_BN_CLICKED(IDC_MASKBLT_2TO1, &CMaskGroup::OnMaskBlt2To1)
+ON_BN_CLICKED(IDC_MASK_INVERT, &CMaskGroup::OnInvert)
+ON_BN_CLICKED(IDC_MASK_FROM1, &CMaskGroup::OnFrom1)
+ON_BN_CLICKED(IDC_MASK_DEFAULT_PICTURE, &CMaskGroup::OnDefaultPicture)
+ON_EN_CHANGE(IDC_MASK_BACKGROUND, &CMaskGroup::OnBackgroundEdited)
+END_MESSAGE_MAP()
+
+void CMaskGroup::AttachControls(CDataExchange* pDX) {
+    DDX_Control(pDX, IDC_MASK_PICTURE, m_picture);
+    DDX_Control(pDX, IDC_MASK_STATUS, m_status);
 }
 
-// An entry that cannot be read is said as Set says it, in the window, and nothing is drawn.
-void CVelmarDlg::MaskBltOnto(int nDestination) {
-    const Background background = ReadBackground(*this);
+void CMaskGroup::SetUp() {
+    m_picture.PresentAsGraphic();
+    m_mask.Create(m_picture.ClientSize());
+    ::SetDlgItemTextA(Window(), IDC_MASK_BACKGROUND, kDefaultBackground);
+}
+
+void CMaskGroup::OnScaleChanged(UINT) {
+    Report(m_mask.Rescale(m_picture.ClientSize()), "The mask could not be made at the new scale.");
+    m_picture.Invalidate();
+}
+
+void CMaskGroup::Report(BOOL done, const char* fault) {
+    if (done)
+        m_status.Clear();
+    else
+        m_status.Show(fault);
+}
+
+// An entry that cannot be read is said in the group, and nothing is drawn.
+void CMaskGroup::MaskBltOnto(int nDestination) {
+    const Background background = ReadBackground(Item(IDC_MASK_BACKGROUND));
     if (!background.reading.result.ok) {
-        ShowFault(IDC_MASK_BACKGROUND, background.reading);
+        ShowReadingFault(m_status, Item(IDC_MASK_BACKGROUND), background.reading);
         return;
     }
-    ShowStatus(*this, "");
-    RunPanelCommand([&] {
-        MaskBltSample(Panel(0), Panel(1), 1 - nDestination, m_mask,
-                      MakeRop4(CurrentCode(), background.code));
-        m_bDefaultPicture[nDestination] = false;
+    RunCommittedCommand([&] {
+        const BOOL drawn = MaskBltSample(*m_panels[1 - nDestination], *m_panels[nDestination],
+                                         m_mask, MakeRop4(m_code.CurrentCode(), background.code));
+        Report(drawn, nDestination == 0 ? "MaskBlt onto Bitmap 1 failed; it is as it was."
+                                        : "MaskBlt onto Bitmap 2 failed; it is as it was.");
     });
 }
 
-// The quaternary code as both halves stand now, with what it does; empty while the entry
-// cannot be read.
-void CVelmarDlg::ShowRop4() {
-    if (!GetDlgItem(IDC_MASK_ROP4)) return;
-    const Background background = ReadBackground(*this);
+void CMaskGroup::OnInvert() {
+    RunCommittedCommand(
+        [this] { Report(m_mask.Invert(), "Invert failed; the mask is as it was."); });
+}
+
+void CMaskGroup::OnFrom1() {
+    RunCommittedCommand(
+        [this] { Report(m_mask.TakeFrom(*m_panels[0]), "From 1 failed; the mask is as it was."); });
+}
+
+void CMaskGroup::OnDefaultPicture() {
+    RunCommittedCommand([this] { m_mask.DrawDefault(); });
+}
+
+// A mended entry has no fault yet, and the code it makes is shown at once.
+void CMaskGroup::OnBackgroundEdited() {
+    m_status.Clear();
+    ShowRop4();
+}
+
+void CMaskGroup::ShowRop4() {
+    const Background background = ReadBackground(Item(IDC_MASK_BACKGROUND));
     if (!background.reading.result.ok) {
-        SetDlgItemText(IDC_MASK_ROP4, "");
-        SetDlgItemText(IDC_MASK_HINT, "");
+        ::SetDlgItemTextA(Window(), IDC_MASK_ROP4, "");
+        ::SetDlgItemTextA(Window(), IDC_MASK_HINT, "");
         return;
     }
-    const DWORD rop4 = MakeRop4(CurrentCode(), background.code);
-    SetDlgItemText(IDC_MASK_ROP4,
-                   (FormatFullRopCode(rop4) + "\r\n" + FormatMakeRop4(rop4)).c_str());
-    SetDlgItemText(IDC_MASK_HINT, ("MaskBlt: " + DescribeRopMaskBlt(Rop4ForegroundIndex(rop4),
-                                                                    Rop4BackgroundIndex(rop4)))
-                                      .c_str());
+    const DWORD rop4 = MakeRop4(m_code.CurrentCode(), background.code);
+    ::SetDlgItemTextA(Window(), IDC_MASK_ROP4,
+                      (FormatFullRopCode(rop4) + "\r\n" + FormatMakeRop4(rop4)).c_str());
+    ::SetDlgItemTextA(
+        Window(), IDC_MASK_HINT,
+        ("MaskBlt: " + DescribeRopMaskBlt(Rop4ForegroundIndex(rop4), Rop4BackgroundIndex(rop4)))
+            .c_str());
 }

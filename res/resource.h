@@ -34,10 +34,10 @@
 #define IDC_TEXT_COLOR2 3051
 #define IDC_MONO1 3052
 #define IDC_MONO2 3053
-#define IDC_CLEAR1 3054
-#define IDC_CLEAR2 3055
-#define IDC_DEFAULTS1 3056
-#define IDC_DEFAULTS2 3057
+#define IDC_DEFAULT_PICTURE1 3054
+#define IDC_DEFAULT_PICTURE2 3055
+#define IDC_DEFAULT_COLORS1 3056
+#define IDC_DEFAULT_COLORS2 3057
 #define IDC_SRCCOPY 3058
 
 // Main dialog: the meaning of the code, and the expression field.
@@ -47,8 +47,8 @@
 #define IDC_MEANING_USES 3065
 #define IDC_EXPRESSION 3066
 #define IDC_EXPRESSION_SET 3067
-#define IDC_EXPRESSION_STATUS 3068
-#define IDC_COPY_AS_C 3069
+#define IDC_MEANING_STATUS 3068
+#define IDC_COPY 3069
 
 // Main dialog: the mask group, MaskBlt tried on the samples.
 #define IDC_MASK_PICTURE 3070
@@ -58,8 +58,12 @@
 #define IDC_MASK_INVERT 3074
 #define IDC_MASK_FROM1 3075
 #define IDC_MASK_ROP4 3076
-#define IDC_MASK_CLEAR 3077
+#define IDC_MASK_DEFAULT_PICTURE 3077
 #define IDC_MASK_HINT 3079
+#define IDC_MASK_STATUS 3093
+
+// Main dialog: what went wrong with the samples' pictures, under them.
+#define IDC_SAMPLES_STATUS 3094
 
 // Main dialog: the form Copy puts the code on the clipboard in.
 #define IDC_COPY_FORM 3078

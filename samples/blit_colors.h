@@ -6,7 +6,7 @@
 // is deleted only after that, when the object goes.
 class BlitColors {
 public:
-    explicit BlitColors(SamplePanel panel) : m_dc(panel.m_dcMem) {
+    explicit BlitColors(SamplePanel& panel) : m_dc(panel.m_picture.DC()) {
         m_dc.SaveDC();
         m_dc.SetBkColor(panel.m_crBk);
         m_dc.SetTextColor(panel.m_crText);

@@ -32,13 +32,28 @@ void CColorCombo::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
     CDC dc = CDC::FromHandle(item.hDC);
 
     const bool selected = (item.itemState & ODS_SELECTED) != 0;
-    const CBrush frame(::GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    const COLORREF around = ::GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW);
+    const CBrush frame(around);
     dc.FillRect(rect, frame);
 
     const UINT dpi = AfxGetWindowDpi(item.hwndItem);
     ::InflateRect(&rect, -AfxScaleToDpi(6, dpi), -AfxScaleToDpi(3, dpi));
-    const CBrush bar(static_cast<COLORREF>(item.itemData));
+    const auto color = static_cast<COLORREF>(item.itemData);
+    const CBrush bar(color);
     dc.FillRect(rect, bar);
+    // A bar of the colour around it (white on a white list) would look like no choice at all.
+    if (color == around)
+        ::FrameRect(dc, &rect,
+                    ::GetSysColorBrush(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+}
+
+BOOL CColorCombo::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+    if (message != WM_MEASUREITEM)
+        return CComboBox::OnChildNotify(message, wParam, lParam, pResult);
+    reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam)->itemHeight =
+        static_cast<UINT>(ItemHeight(AfxGetWindowDpi(m_hWnd)));
+    *pResult = TRUE;
+    return TRUE;
 }
 
 int CColorCombo::ItemHeight(UINT dpi) { return AfxScaleToDpi(16, dpi); }

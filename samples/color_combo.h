@@ -32,9 +32,13 @@ public:
     // The selected entry's colour; black when nothing is selected.
     COLORREF GetSelectedColor() const;
     // The entry's colour bar in a frame of the highlight colour (selected) or the window colour,
-    // 6 pixels at the sides and 3 above and below at 100 %, more at larger scales. Focus changes
-    // alone draw nothing. Raises CResourceException when a brush cannot be made.
+    // 6 pixels at the sides and 3 above and below at 100 %, more at larger scales; a bar of that
+    // same colour is outlined in the text colour. Focus changes alone draw nothing. Raises
+    // CResourceException when a brush cannot be made.
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
+    // Measures itself once attached; before (as the dialog is made) the list keeps the height
+    // of its font until SetItemHeights.
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
     // The height of an entry, and of the selection field, at a scale: 16 pixels at 100 %.
     static int ItemHeight(UINT dpi);

@@ -8,26 +8,29 @@
 
 namespace {
 
-// One blit of panel nSrcPanel onto the other, both DCs carrying their own panel's colours, over
-// the area both bitmaps cover (panels made at different scales differ in size) and no more than
-// `limit`. `blit` draws with (destination, source, width, height).
+// One blit of the source panel onto the destination, both DCs carrying their own panel's colours,
+// over the area both pictures cover (pictures made at different scales differ in size) and no
+// more than `limit`. `blit` draws with (destination, source, width, height) and says whether GDI
+// did.
 template <typename Blit>
-void BlitBetweenPanels(SamplePanel panel0, SamplePanel panel1, int nSrcPanel, SIZE limit,
-                       Blit blit) {
-    if (nSrcPanel != 0 && nSrcPanel != 1) return;
-    const SamplePanel& source = nSrcPanel == 0 ? panel0 : panel1;
-    const SamplePanel& destination = nSrcPanel == 0 ? panel1 : panel0;
-    // A panel whose bitmap could not be made has no picture to give, and none to change.
-    if (!source.m_dcMem.GetSafeHdc() || !destination.m_dcMem.GetSafeHdc()) return;
+BOOL BlitBetweenPanels(SamplePanel& source, SamplePanel& destination, SIZE limit, Blit blit) {
+    SamplePicture& from = source.m_picture;
+    SamplePicture& to = destination.m_picture;
+    // A panel whose picture could not be made has nothing to give, and nothing to change.
+    if (&source == &destination || !from.Ready() || !to.Ready()) return FALSE;
 
-    const int width = std::min({source.m_sizeBitmap.cx, destination.m_sizeBitmap.cx, limit.cx});
-    const int height = std::min({source.m_sizeBitmap.cy, destination.m_sizeBitmap.cy, limit.cy});
-    BlitColors colors1(panel1);
-    BlitColors colors0(panel0);
-    blit(destination.m_dcMem, source.m_dcMem, width, height);
-    colors1.Restore();
-    colors0.Restore();
-    ClearUnusedColorBits(destination.m_dcMem, destination.m_sizeBitmap);
+    const int width = std::min({from.Size().cx, to.Size().cx, limit.cx});
+    const int height = std::min({from.Size().cy, to.Size().cy, limit.cy});
+    BOOL drawn = FALSE;
+    {
+        BlitColors destinationColors(destination);
+        BlitColors sourceColors(source);
+        drawn = blit(to.DC(), from.DC(), width, height);
+    }
+    if (!drawn) return FALSE;
+    ClearUnusedColorBits(to.DC(), to.Size());
+    to.MarkChanged();
+    return TRUE;
 }
 
 constexpr SIZE kNoLimit{0x7FFFFFFF, 0x7FFFFFFF};
@@ -38,51 +41,45 @@ constexpr SIZE kNoLimit{0x7FFFFFFF, 0x7FFFFFFF};
 // already of the destination's kind needs no conversion anywhere.
 class ColourCopyOfSource {
 public:
-    ColourCopyOfSource(CDC& source, const SamplePanel& destination, int width, int height) {
-        if (!m_bitmap.CreateCompatibleBitmap(destination.m_dcMem, width, height) ||
-            !m_dc.CreateCompatibleDC(&destination.m_dcMem))
-            return;
-        m_old = m_dc.SelectObject(m_bitmap.GetSafeHandle());
-        m_dc.SetBkColor(destination.m_crBk);
-        m_dc.SetTextColor(destination.m_crText);
-        m_dc.BitBlt(0, 0, width, height, &source, 0, 0, SRCCOPY);
+    ColourCopyOfSource(CDC& source, const SamplePanel& destination, int width, int height)
+        : m_dc(Made(m_bitmap, destination.m_picture.DC(), width, height)) {
+        if (!m_dc.Ready()) return;
+        m_dc.Get().SetBkColor(destination.m_crBk);
+        m_dc.Get().SetTextColor(destination.m_crText);
+        m_ready = m_dc.Get().BitBlt(0, 0, width, height, &source, 0, 0, SRCCOPY) != FALSE;
     }
-    ~ColourCopyOfSource() {
-        if (m_old) m_dc.SelectObject(m_old);
-    }
-    ColourCopyOfSource(const ColourCopyOfSource&) = delete;
-    ColourCopyOfSource& operator=(const ColourCopyOfSource&) = delete;
 
-    CDC* Get() { return m_old ? &m_dc : nullptr; }
+    CDC* Get() { return m_ready ? &m_dc.Get() : nullptr; }
 
 private:
+    static HBITMAP Made(CBitmap& bitmap, const CDC& like, int width, int height) {
+        bitmap.CreateCompatibleBitmap(like, width, height);
+        return bitmap;
+    }
+
     CBitmap m_bitmap;
-    CDC m_dc;  // after the bitmap: destroyed first
-    HGDIOBJ m_old = nullptr;
+    CBitmapDC m_dc;  // after the bitmap: gives it back first
+    bool m_ready = false;
 };
 
 }  // namespace
 
-void BltSample(SamplePanel panel0, SamplePanel panel1, int nSrcPanel, DWORD dwRop) {
-    BlitBetweenPanels(panel0, panel1, nSrcPanel, kNoLimit,
-                      [&](CDC& destination, CDC& source, int width, int height) {
-                          destination.BitBlt(0, 0, width, height, &source, 0, 0, dwRop);
-                      });
+BOOL BltSample(SamplePanel& source, SamplePanel& destination, DWORD dwRop) {
+    return BlitBetweenPanels(source, destination, kNoLimit,
+                             [&](CDC& to, CDC& from, int width, int height) {
+                                 return to.BitBlt(0, 0, width, height, &from, 0, 0, dwRop);
+                             });
 }
 
-void MaskBltSample(SamplePanel panel0, SamplePanel panel1, int nSrcPanel, const SampleMask& mask,
-                   DWORD rop4) {
-    if (!mask.Handle()) return;
-    const SamplePanel& sourcePanel = nSrcPanel == 0 ? panel0 : panel1;
-    const SamplePanel& destinationPanel = nSrcPanel == 0 ? panel1 : panel0;
-    const bool convert = sourcePanel.m_bMono && !destinationPanel.m_bMono;
-    BlitBetweenPanels(panel0, panel1, nSrcPanel, mask.Size(),
-                      [&](CDC& destination, CDC& source, int width, int height) {
-                          std::optional<ColourCopyOfSource> colour;
-                          if (convert) colour.emplace(source, destinationPanel, width, height);
-                          CDC* from = colour ? colour->Get() : &source;
-                          if (from)
-                              destination.MaskBlt(0, 0, width, height, from, 0, 0, mask.Handle(), 0,
-                                                  0, rop4);
-                      });
+BOOL MaskBltSample(SamplePanel& source, SamplePanel& destination, SampleMask& mask, DWORD rop4) {
+    const bool convert = source.m_picture.IsMono() && !destination.m_picture.IsMono();
+    SamplePicture::Lent lent(mask);
+    if (!lent.Bitmap()) return FALSE;
+    return BlitBetweenPanels(
+        source, destination, mask.Size(), [&](CDC& to, CDC& from, int width, int height) {
+            std::optional<ColourCopyOfSource> colour;
+            if (convert) colour.emplace(from, destination, width, height);
+            CDC* given = colour ? colour->Get() : &from;
+            return given && to.MaskBlt(0, 0, width, height, given, 0, 0, lent.Bitmap(), 0, 0, rop4);
+        });
 }

@@ -1,35 +1,13 @@
+#include "sample_picture.h"
+
 #include <algorithm>
+#include <utility>
 
 #include "raster_device.h"
-#include "sample_panel.h"
 
 namespace {
 
-// Panel 0 is split into a white top and a black bottom, panel 1 into a white left and a black
-// right. Each PatBlt reaches one line past the middle; black goes second and wins that line.
-void PaintHalves(CDC& dc, int nPanel, int w, int h) {
-    if (nPanel == 0) {
-        dc.PatBlt(0, 0, w, h / 2 + 1, WHITENESS);
-        dc.PatBlt(0, h / 2, w, h / 2 + 1, BLACKNESS);
-    } else {
-        dc.PatBlt(0, 0, w / 2 + 1, h, WHITENESS);
-        dc.PatBlt(w / 2, 0, w / 2 + 1, h, BLACKNESS);
-    }
-}
-
-// Three ellipses in thirds of the picture, side by side on panel 0 and stacked on panel 1, each
-// outlined with the context's default black pen.
-void DrawEllipses(CDC& dc, int nPanel, int w, int h, const CBrush* const (&brushes)[3]) {
-    RECT rect = nPanel == 0 ? RECT{0, 0, w / 3, h} : RECT{0, 0, w, h / 3};
-    for (const CBrush* brush : brushes) {
-        dc.SelectObject(brush->GetSafeHandle());
-        dc.Ellipse(rect);
-        if (nPanel == 0)
-            ::OffsetRect(&rect, rect.right - rect.left, 0);
-        else
-            ::OffsetRect(&rect, 0, rect.bottom - rect.top);
-    }
-}
+bool SameSize(SIZE a, SIZE b) { return a.cx == b.cx && a.cy == b.cy; }
 
 // The parts of `rect` right of and below its top-left width x height.
 void FillOutside(CDC& dc, const RECT& rect, int width, int height, HBRUSH brush) {
@@ -39,37 +17,89 @@ void FillOutside(CDC& dc, const RECT& rect, int width, int height, HBRUSH brush)
     if (below.top < below.bottom) dc.FillRect(below, brush);
 }
 
-}  // namespace
-
-void DrawDefaultPicture(SamplePanel panel, int nPanel) {
-    CDC& dc = panel.m_dcMem;
-    if (!dc.GetSafeHdc()) return;
-    const bool mono = panel.m_bMono != FALSE;
-    const int w = panel.m_sizeBitmap.cx;
-    const int h = panel.m_sizeBitmap.cy;
-
-    // Made before anything is drawn, in black and white too, so a failure leaves the picture as
-    // it was. Declared before the saved state, so they are deleted after it has deselected them.
-    const CBrush red(RGB(255, 0, 0));
-    const CBrush green(RGB(0, 255, 0));
-    const CBrush blue(RGB(0, 0, 255));
-
-    CSavedDCState saved(dc);
-    PaintHalves(dc, nPanel, w, h);
-    if (!mono) {
-        const CBrush* const brushes[] = {&red, &green, &blue};
-        DrawEllipses(dc, nPanel, w, h, brushes);
-    }
-    ClearUnusedColorBits(dc, panel.m_sizeBitmap);
+// Whole pixels only: a sample's colours are exact, and blending would invent new ones.
+void StretchOnto(CDC& target, SIZE size, CDC& source, SIZE sourceSize) {
+    CSavedDCState saved(target);
+    target.SetStretchBltMode(COLORONCOLOR);
+    target.StretchBlt(0, 0, size.cx, size.cy, &source, 0, 0, sourceSize.cx, sourceSize.cy, SRCCOPY);
 }
 
-void DrawPictureFrom(CDC& source, SIZE size, const DRAWITEMSTRUCT& item) {
+}  // namespace
+
+SamplePicture::SamplePicture(DefaultDrawing drawing, int variant)
+    : m_drawDefault(drawing), m_variant(variant) {}
+
+BOOL SamplePicture::MakeBitmap(SIZE size, bool mono, CBitmap& bitmap, CDC& dc,
+                               HGDIOBJ& empty) const {
+    CClientDC screen(nullptr);
+    const BOOL made = mono ? bitmap.CreateBitmap(size.cx, size.cy, 1, 1, nullptr)
+                           : bitmap.CreateCompatibleBitmap(screen, size.cx, size.cy);
+    // A DC without the bitmap would take blits into its 1 x 1 default bitmap and show that in the
+    // picture button: a picture has both or neither.
+    if (!made || !dc.CreateCompatibleDC(&screen)) return FALSE;
+    empty = dc.SelectObject(bitmap.GetSafeHandle());
+    return TRUE;
+}
+
+BOOL SamplePicture::Create(SIZE size, bool mono) {
+    // The DC first: the bitmap cannot be deleted while it is still selected.
+    m_dc.DeleteDC();
+    m_bitmap.DeleteObject();
+    m_made.DeleteObject();
+    m_size = size;
+    m_bMono = mono;
+    if (!MakeBitmap(size, mono, m_bitmap, m_dc, m_emptyBitmap)) {
+        m_dc.DeleteDC();
+        m_bitmap.DeleteObject();
+        return FALSE;
+    }
+    DrawDefault();
+    return TRUE;
+}
+
+void SamplePicture::DrawDefault() {
+    if (!Ready()) return;
+    m_drawDefault(m_dc, m_size, m_bMono, m_variant);
+    m_bDefault = true;
+    m_made.DeleteObject();
+}
+
+void SamplePicture::MarkChanged() {
+    m_bDefault = false;
+    m_made.DeleteObject();
+}
+
+BOOL SamplePicture::Rescale(SIZE size) {
+    if (SameSize(size, m_size)) return TRUE;
+    if (m_bDefault || !Ready()) return Create(size, m_bMono);
+    CBitmap bitmap;
+    CDC dc;  // after the bitmap: at the end it holds the old DC, deleted before the old bitmap
+    HGDIOBJ empty = nullptr;
+    if (!MakeBitmap(size, m_bMono, bitmap, dc, empty)) return FALSE;
+    if (m_made.GetSafeHandle()) {
+        CBitmapDC made(m_made);
+        if (!made.Ready()) return FALSE;
+        StretchOnto(dc, size, made.Get(), m_madeSize);
+    } else {
+        StretchOnto(dc, size, m_dc, m_size);
+        // The picture as made is kept from now on; its DC goes with the swap below.
+        m_made = std::move(m_bitmap);
+        m_madeSize = m_size;
+    }
+    ClearUnusedColorBits(dc, size);
+    std::swap(m_dc, dc);
+    std::swap(m_bitmap, bitmap);
+    m_emptyBitmap = empty;
+    m_size = size;
+    return TRUE;
+}
+
+void SamplePicture::Draw(const DRAWITEMSTRUCT& item) const {
+    if (!Ready()) return;
     RECT rect;
     ::CopyRect(&rect, &item.rcItem);
-    // Pixel for pixel, never stretched: a button of another size than the bitmap shows the
-    // picture in its top-left corner, or its top-left part.
-    const int width = std::min<int>(rect.right - rect.left, size.cx);
-    const int height = std::min<int>(rect.bottom - rect.top, size.cy);
+    const int width = std::min<int>(rect.right - rect.left, m_size.cx);
+    const int height = std::min<int>(rect.bottom - rect.top, m_size.cy);
 
     CDC button = CDC::FromHandle(item.hDC);
     CSavedDCState saved(button);
@@ -77,10 +107,14 @@ void DrawPictureFrom(CDC& source, SIZE size, const DRAWITEMSTRUCT& item) {
     // A black-and-white bitmap then shows its 1 bits white and its 0 bits black.
     button.SetBkColor(RGB(255, 255, 255));
     button.SetTextColor(RGB(0, 0, 0));
-    button.BitBlt(rect.left, rect.top, width, height, &source, 0, 0, SRCCOPY);
+    button.BitBlt(rect.left, rect.top, width, height, &m_dc, 0, 0, SRCCOPY);
     FillOutside(button, rect, width, height, ::GetSysColorBrush(COLOR_BTNFACE));
 }
 
-void DrawSamplePicture(SamplePanel panel, const DRAWITEMSTRUCT& item) {
-    if (panel.m_dcMem.GetSafeHdc()) DrawPictureFrom(panel.m_dcMem, panel.m_sizeBitmap, item);
+SamplePicture::Lent::Lent(SamplePicture& picture) : m_picture(picture) {
+    if (m_picture.Ready()) m_picture.m_dc.SelectObject(m_picture.m_emptyBitmap);
+}
+
+SamplePicture::Lent::~Lent() {
+    if (m_picture.Ready()) m_picture.m_dc.SelectObject(m_picture.m_bitmap.GetSafeHandle());
 }

@@ -35,7 +35,7 @@ protected:
     void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT item) {
         if ((nIDCtl == IDC_PICTURE1 || nIDCtl == IDC_PICTURE2) &&
             (item->itemAction & ODA_DRAWENTIRE)) {
-            DrawSamplePicture(m_panels[nIDCtl - IDC_PICTURE1].View(), *item);
+            m_panels[nIDCtl - IDC_PICTURE1].m_picture.Draw(*item);
             ++m_pictureDrawings;
             return;
         }
@@ -73,15 +73,11 @@ void Pump() {
 
 void MakePanels(CBenchDlg& dlg, bool mono0, bool mono1) {
     const bool mono[2] = {mono0, mono1};
-    for (int n : {0, 1}) {
-        dlg.m_panels[n].bMono = mono[n];
-        dlg.m_panels[n].size = dlg.PictureSize();
-        CreateSampleBitmap(dlg.m_panels[n].View(), n);
-    }
+    for (int n : {0, 1}) MakePanel(dlg.m_panels[n], n, dlg.PictureSize(), mono[n]);
 }
 
 void BlitAndRepaint(CBenchDlg& dlg, int nSrcPanel) {
-    BltSample(dlg.m_panels[0].View(), dlg.m_panels[1].View(), nSrcPanel, 0x00E20746);
+    BltSample(dlg.m_panels[nSrcPanel], dlg.m_panels[1 - nSrcPanel], 0x00E20746);
     for (int n : {0, 1}) {
         ::InvalidateRect(dlg.Picture(n), nullptr, FALSE);
         ::UpdateWindow(dlg.Picture(n));
@@ -112,7 +108,7 @@ void TimeBlitAndRepaint(CBenchDlg& dlg) {
     const int drawings = dlg.m_pictureDrawings;
     for (int i = 0; i < kRepetitions; ++i) {
         const Stopwatch watch;
-        BltSample(dlg.m_panels[0].View(), dlg.m_panels[1].View(), i & 1, 0x00E20746);
+        BltSample(dlg.m_panels[i & 1], dlg.m_panels[1 - (i & 1)], 0x00E20746);
         blitOnly.push_back(watch.Microseconds());
     }
     PrintSpread("blit + repaint of both pictures", withRepaint);
@@ -125,7 +121,7 @@ void TimeSweep(CBenchDlg& dlg) {
     for (int kinds = 0; kinds < 4; ++kinds) {
         MakePanels(dlg, kinds & 1, kinds & 2);
         for (DWORD index = 0; index < 256; ++index)
-            BltSample(dlg.m_panels[0].View(), dlg.m_panels[1].View(), 0, index << 16);
+            BltSample(dlg.m_panels[0], dlg.m_panels[1], index << 16);
     }
     std::printf(
         "sweep of 256 operations x 4 pairs of kinds (1,024 blits, panels made anew for "

@@ -61,16 +61,16 @@ const Command kCommands[] = {
     {"colour choice and Clear 1",
      [](const MainWindow& w, int i) {
          ::SendMessageA(w.Item(IDC_BK_COLOR1), CB_SETCURSEL, i % 16, 0);
-         Click(w, IDC_CLEAR1);
+         Click(w, IDC_DEFAULT_PICTURE1);
      }},
-    {"Clear 2", [](const MainWindow& w, int) { Click(w, IDC_CLEAR2); }},
-    {"Defaults 1", [](const MainWindow& w, int) { Click(w, IDC_DEFAULTS1); }},
-    {"Defaults 2", [](const MainWindow& w, int) { Click(w, IDC_DEFAULTS2); }},
+    {"Clear 2", [](const MainWindow& w, int) { Click(w, IDC_DEFAULT_PICTURE2); }},
+    {"Defaults 1", [](const MainWindow& w, int) { Click(w, IDC_DEFAULT_COLORS1); }},
+    {"Defaults 2", [](const MainWindow& w, int) { Click(w, IDC_DEFAULT_COLORS2); }},
     {"Set", SetExpression},
     {"Copy in every form",
      [](const MainWindow& w, int i) {
          ::SendMessageA(w.Item(IDC_COPY_FORM), CB_SETCURSEL, i % 12, 0);
-         Click(w, IDC_COPY_AS_C);
+         Click(w, IDC_COPY);
      }},
     {"MaskBlt 1 to 2", [](const MainWindow& w, int) { Click(w, IDC_MASKBLT_1TO2); }},
     {"MaskBlt 2 to 1 with a background typed",
@@ -81,7 +81,9 @@ const Command kCommands[] = {
      }},
     {"mask Invert, From 1 and Clear",
      [](const MainWindow& w, int i) {
-         Click(w, i % 3 == 0 ? IDC_MASK_INVERT : i % 3 == 1 ? IDC_MASK_FROM1 : IDC_MASK_CLEAR);
+         Click(w, i % 3 == 0   ? IDC_MASK_INVERT
+                  : i % 3 == 1 ? IDC_MASK_FROM1
+                               : IDC_MASK_DEFAULT_PICTURE);
      }},
     {"About", [](const MainWindow& w, int) { Click(w, ID_APP_ABOUT); }, true},
     {"Help", [](const MainWindow& w, int) { Click(w, ID_HELP); }, true},
@@ -130,12 +132,12 @@ TEST_P(CommandLeaks, RepeatedLeavesNoGdiHandleBehind) {
 TEST(CommandLeakMeasure, SeesOneLostHandlePerRepetition) {
     MainWindow window;
     ASSERT_TRUE(window.Created());
-    for (int i = 0; i < kWarmUp; ++i) Click(window, IDC_CLEAR1);
+    for (int i = 0; i < kWarmUp; ++i) Click(window, IDC_DEFAULT_PICTURE1);
     PumpMessages();
     std::vector<HBRUSH> lost;
     const size_t headroomBefore = GdiHeadroom();
     for (int i = 0; i < Repetitions(); ++i) {
-        Click(window, IDC_CLEAR1);
+        Click(window, IDC_DEFAULT_PICTURE1);
         lost.push_back(::CreateSolidBrush(RGB(1, 2, 3)));
         PumpMessages();
     }

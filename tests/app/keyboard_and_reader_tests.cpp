@@ -162,11 +162,11 @@ private:
 
 TEST_F(ProgramTest, AFaultInTheStatusLineIsAnnounced) {
     ProgramDriver& velmar = StartProgram();
-    const NameChangeListener listener(velmar.Item(IDC_EXPRESSION_STATUS));
+    const NameChangeListener listener(velmar.Item(IDC_MEANING_STATUS));
     ASSERT_TRUE(listener.Listening());
     ReplaceText(velmar, IDC_EXPRESSION, "P &");
     velmar.ClickItem(IDC_EXPRESSION_SET);
-    ASSERT_TRUE(velmar.WaitUntil([&] { return !velmar.Text(IDC_EXPRESSION_STATUS).empty(); }));
+    ASSERT_TRUE(velmar.WaitUntil([&] { return !velmar.Text(IDC_MEANING_STATUS).empty(); }));
     EXPECT_TRUE(velmar.WaitUntil([] { return NameChangeListener::Heard() > 0; }));
 }
 
@@ -176,15 +176,15 @@ TEST_F(ProgramTest, CopyOnABusyClipboardSaysSoAndCopiesOnceItIsFree) {
     ProgramDriver& velmar = StartProgram();
     ASSERT_TRUE(::OpenClipboard(nullptr));
     ::EmptyClipboard();
-    velmar.ClickItem(IDC_COPY_AS_C);
+    velmar.ClickItem(IDC_COPY);
     const bool told = velmar.WaitUntil(
-        [&] { return velmar.Text(IDC_EXPRESSION_STATUS).find("clipboard") != std::string::npos; });
+        [&] { return velmar.Text(IDC_MEANING_STATUS).find("clipboard") != std::string::npos; });
     ::CloseClipboard();
-    EXPECT_TRUE(told) << velmar.Text(IDC_EXPRESSION_STATUS);
+    EXPECT_TRUE(told) << velmar.Text(IDC_MEANING_STATUS);
 
-    velmar.ClickItem(IDC_COPY_AS_C);
+    velmar.ClickItem(IDC_COPY);
     EXPECT_TRUE(velmar.WaitUntil([] { return ClipboardText() == "0x00CC0020 /* SRCCOPY: S */"; }));
-    EXPECT_EQ(velmar.Text(IDC_EXPRESSION_STATUS), "");
+    EXPECT_EQ(velmar.Text(IDC_MEANING_STATUS), "");
 }
 
 }  // namespace

@@ -224,7 +224,7 @@ TEST_F(ProgramTest, PastedAllOnesIsNotAnIntegerAndABltStillUsesIt) {
 TEST_F(ProgramTest, PanelCommandsStillActAfterAFailedCommit) {
     ProgramDriver& velmar = StartProgram();
     ChooseColor(velmar, IDC_BK_COLOR2, kGreenIndex);
-    velmar.ClickItem(IDC_DEFAULTS2);
+    velmar.ClickItem(IDC_DEFAULT_COLORS2);
     EXPECT_TRUE(velmar.WaitUntil([&] { return velmar.SelectedColor(IDC_BK_COLOR2) == kWhite; }))
         << "Defaults after a good commit";
 

@@ -54,21 +54,19 @@ TEST_F(ProgramTest, TheRop4FieldFollowsBothCodesAsTheyChange) {
 
 // Pictures as this process draws them, at the program's size: the same GDI.
 Picture DefaultPicture(int nPanel, SIZE size) {
-    BOOL mono = FALSE;
-    CBitmap bitmap;
-    CDC dc;
-    COLORREF pattern = kDefaultPatternColor, background = kDefaultBkColor, text = kDefaultTextColor;
-    CreateSampleBitmap({mono, size, bitmap, dc, pattern, background, text}, nPanel);
-    dc.DeleteDC();
+    SamplePanel panel(nPanel);
+    CreateSampleBitmap(panel, size);
+    const SamplePicture::Lent unselected(panel.m_picture);
     const CClientDC screen(nullptr);
-    return PictureOf(screen, bitmap, size.cx, size.cy);
+    return PictureOf(screen, unselected.Bitmap(), size.cx, size.cy);
 }
 
 Picture DefaultMask(SIZE size) {
     SampleMask mask;
     mask.Create(size);
+    const SamplePicture::Lent unselected(mask);
     const CClientDC screen(nullptr);
-    return PictureOf(screen, mask.Handle(), size.cx, size.cy);
+    return PictureOf(screen, unselected.Bitmap(), size.cx, size.cy);
 }
 
 SIZE ClientSize(HWND window) {
@@ -94,11 +92,17 @@ TEST_F(ProgramTest, MaskBltDrawsASpriteThroughTheMaskAndABadBackgroundDrawsNothi
     EXPECT_TRUE(showsSprite(velmar.WaitForPicture(IDC_PICTURE2, showsSprite)))
         << "Bitmap 1 inside the disc, Bitmap 2 kept around it";
 
+    // Said in the group, never under Expression, whose own fault stays as it was.
+    ReplaceText(velmar, IDC_EXPRESSION, "P &");
+    velmar.ClickItem(IDC_EXPRESSION_SET);
+    ASSERT_TRUE(velmar.WaitUntil([&] { return !velmar.Text(IDC_MEANING_STATUS).empty(); }));
+    const std::string expressionFault = velmar.Text(IDC_MEANING_STATUS);
     ReplaceText(velmar, IDC_MASK_BACKGROUND, "D & Q");
     velmar.ClickItem(IDC_MASKBLT_2TO1);
     EXPECT_TRUE(velmar.WaitForText(
-        IDC_EXPRESSION_STATUS,
+        IDC_MASK_STATUS,
         "expression: unknown operand 'Q' at position 5 (operands are P, S, D, 0, 1)"));
+    EXPECT_EQ(velmar.Text(IDC_MEANING_STATUS), expressionFault);
     DWORD start = 0, end = 0;
     ::SendMessageA(velmar.Item(IDC_MASK_BACKGROUND), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                    reinterpret_cast<LPARAM>(&end));
@@ -107,6 +111,12 @@ TEST_F(ProgramTest, MaskBltDrawsASpriteThroughTheMaskAndABadBackgroundDrawsNothi
     EXPECT_FALSE(velmar.OpenMessageBox());
     const auto unchanged = [&](const Picture& shown) { return shown.pixels == first.pixels; };
     EXPECT_TRUE(unchanged(velmar.WaitForPicture(IDC_PICTURE1, unchanged)));
+    const auto style = ::GetWindowLongA(velmar.Item(IDC_MASKBLT_2TO1), GWL_STYLE) & BS_TYPEMASK;
+    EXPECT_EQ(style, BS_PUSHBUTTON) << "the dialog manager moved the focus: no default frame left";
+
+    ::SendMessageA(velmar.Item(IDC_MASK_BACKGROUND), WM_CHAR, 'x', 0);
+    EXPECT_TRUE(velmar.WaitForText(IDC_MASK_STATUS, "")) << "typing clears the group's line";
+    EXPECT_EQ(velmar.Text(IDC_MEANING_STATUS), expressionFault);
 }
 
 TEST_F(ProgramTest, CopyAsPutsTheCodeInTheChosenFormOrSaysWhyThereIsNone) {
@@ -116,21 +126,21 @@ TEST_F(ProgramTest, CopyAsPutsTheCodeInTheChosenFormOrSaysWhyThereIsNone) {
     EXPECT_EQ(::SendMessageA(forms, CB_GETCURSEL, 0, 0), 0) << "C first";
 
     ::SendMessageA(forms, CB_SETCURSEL, 2, 0);  // GLSL
-    velmar.ClickItem(IDC_COPY_AS_C);
+    velmar.ClickItem(IDC_COPY);
     EXPECT_TRUE(velmar.WaitUntil([] { return ClipboardText() == "s /* 0x00CC0020 SRCCOPY */"; }))
         << ClipboardText();
 
     TickResults(velmar, "01000111");
     ASSERT_TRUE(velmar.WaitForText(IDC_HEX, "0xE20746"));
-    velmar.ClickItem(IDC_COPY_AS_C);
+    velmar.ClickItem(IDC_COPY);
     EXPECT_TRUE(velmar.WaitUntil([] {
         return ClipboardText() == "d ^ (s & (p ^ d)) /* 0x00E20746 DSPDxax */";
     })) << ClipboardText();
 
     ::SendMessageA(forms, CB_SETCURSEL, 6, 0);  // OpenGL
-    velmar.ClickItem(IDC_COPY_AS_C);
+    velmar.ClickItem(IDC_COPY);
     EXPECT_TRUE(velmar.WaitForText(
-        IDC_EXPRESSION_STATUS,
+        IDC_MEANING_STATUS,
         "OpenGL: no logic op for a code that needs both P and S; copy it as GLSL"));
     EXPECT_EQ(ClipboardText(), "d ^ (s & (p ^ d)) /* 0x00E20746 DSPDxax */") << "nothing copied";
 }

@@ -92,7 +92,7 @@ TEST_F(ProgramTest, SetTakesAnExpressionAnRpnOrANameAndABadEntryIsShownInTheWind
         EXPECT_TRUE(velmar.WaitForText(IDC_HEX, entry.becomes.hex)) << entry.typed;
         EXPECT_TRUE(WaitForResultColumn(velmar, entry.becomes.rows)) << entry.typed;
         EXPECT_TRUE(WaitForMeaning(velmar, entry.becomes.meaning)) << entry.typed;
-        EXPECT_EQ(velmar.Text(IDC_EXPRESSION_STATUS), "");
+        EXPECT_EQ(velmar.Text(IDC_MEANING_STATUS), "");
     }
 
     const struct {
@@ -112,8 +112,8 @@ TEST_F(ProgramTest, SetTakesAnExpressionAnRpnOrANameAndABadEntryIsShownInTheWind
     for (const auto& fault : faults) {
         ReplaceText(velmar, IDC_EXPRESSION, fault.typed);
         velmar.ClickItem(IDC_EXPRESSION_SET);
-        EXPECT_TRUE(velmar.WaitForText(IDC_EXPRESSION_STATUS, fault.says))
-            << fault.typed << ": " << velmar.Text(IDC_EXPRESSION_STATUS);
+        EXPECT_TRUE(velmar.WaitForText(IDC_MEANING_STATUS, fault.says))
+            << fault.typed << ": " << velmar.Text(IDC_MEANING_STATUS);
         DWORD start = 0, end = 0;
         ::SendMessageA(velmar.Item(IDC_EXPRESSION), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                        reinterpret_cast<LPARAM>(&end));
@@ -129,13 +129,13 @@ TEST_F(ProgramTest, CopyPutsTheCodeOnTheClipboardAsC) {
     ProgramDriver& velmar = StartProgram();
     TickResults(velmar, kOperations[0].rows);
     ASSERT_TRUE(velmar.WaitForText(IDC_HEX, kOperations[0].hex));
-    velmar.ClickItem(IDC_COPY_AS_C);
+    velmar.ClickItem(IDC_COPY);
     EXPECT_TRUE(velmar.WaitUntil([] {
         return ClipboardText() == "0x00E20746 /* DSPDxax: D ^ (S & (P ^ D)) */";
     })) << ClipboardText();
     velmar.ClickItem(IDC_SRCCOPY);
     ASSERT_TRUE(velmar.WaitForText(IDC_HEX, "0xCC0020"));
-    velmar.ClickItem(IDC_COPY_AS_C);
+    velmar.ClickItem(IDC_COPY);
     EXPECT_TRUE(velmar.WaitUntil([] { return ClipboardText() == "0x00CC0020 /* SRCCOPY: S */"; }))
         << ClipboardText();
 }

@@ -90,7 +90,7 @@ TEST(ScaleChange, PicturesPickersAndIconsFollowANewScale) {
         << "the user's picture is kept, stretched once";
     SampleMask mask;
     mask.Create(after);
-    EXPECT_EQ(Shown(window.Item(IDC_MASK_PICTURE)), ReadPixels(mask.Handle(), after))
+    EXPECT_EQ(Shown(window.Item(IDC_MASK_PICTURE)), ReadPixels(mask.Bitmap(), after))
         << "the mask like the samples";
     for (const int id : {IDC_PATTERN_COLOR1, IDC_BK_COLOR2, IDC_TEXT_COLOR2}) {
         EXPECT_EQ(ItemHeight(window.Item(id), 0), 24) << id;

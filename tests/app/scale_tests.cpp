@@ -36,16 +36,11 @@ private:
 // The default picture as this process draws it at a size: the same GDI at the same size, so a
 // picture on the screen that was stretched or cut would differ from it.
 Picture DefaultPictureAt(int nPanel, SIZE size) {
-    BOOL mono = FALSE;
-    CBitmap bitmap;
-    CDC dc;
-    COLORREF pattern = kDefaultPatternColor, background = kDefaultBkColor, text = kDefaultTextColor;
-    const SamplePanel panel{mono, size, bitmap, dc, pattern, background, text};
-    CreateSampleBitmap(panel, nPanel);
-
-    dc.DeleteDC();  // the bitmap may not be selected anywhere while it is read
+    SamplePanel panel(nPanel);
+    CreateSampleBitmap(panel, size);
+    const SamplePicture::Lent unselected(panel.m_picture);  // a bitmap is read out of any DC
     const CClientDC screen(nullptr);
-    return PictureOf(screen, bitmap, size.cx, size.cy);
+    return PictureOf(screen, unselected.Bitmap(), size.cx, size.cy);
 }
 
 // How many pixels differ and where the first one is, for a failure to say what it saw.

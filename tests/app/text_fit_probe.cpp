@@ -101,7 +101,7 @@ void ShowLongestTexts(HWND dialog) {
         if (uses.size() > longest.size()) longest = uses;
     }
     ::SetDlgItemTextA(dialog, IDC_MEANING_USES, longest.c_str());
-    ::SetDlgItemTextA(dialog, IDC_EXPRESSION_STATUS,
+    ::SetDlgItemTextA(dialog, IDC_MEANING_STATUS,
                       "name: unknown name 'SRCCPY' at position 1 (GDI names such as SRCCOPY or "
                       "R2_XORPEN, any letter case)");
 }

@@ -18,9 +18,7 @@ struct RealPanels {
         MakePanel(panels[0], 0, RealPanelSize(), mono0);
         MakePanel(panels[1], 1, RealPanelSize(), mono1);
     }
-    void Blt(int nSrcPanel, DWORD rop) {
-        BltSample(panels[0].View(), panels[1].View(), nSrcPanel, rop);
-    }
+    void Blt(int nSrcPanel, DWORD rop) { BltSample(panels[nSrcPanel], panels[1 - nSrcPanel], rop); }
 };
 
 size_t Count(const Pixels& pixels, COLORREF color) {
@@ -42,7 +40,7 @@ TEST(BlitExamples, ColourOntoBlackAndWhiteIsWhiteExactlyWhereTheSourceHasItsBack
     // Default colours: the white half; then green as background: the inside of the green ellipse.
     for (const COLORREF background : {kWhite, kGreen}) {
         RealPanels real(false, true);
-        real.panels[0].crBk = background;
+        real.panels[0].m_crBk = background;
         const Pixels source = ReadPanel(real.panels[0]);
         ASSERT_GT(Count(source, background), 100u);
         real.Blt(0, SRCCOPY);
@@ -72,12 +70,12 @@ TEST(BlitExamples, WhiteMadeByAnyOperationCountsAsWhiteInAMask) {
 
 TEST(BlitExamples, TheGreenMaskPaintsTheGreenAreaMagenta) {
     RealPanels real(false, true);
-    real.panels[0].crBk = kGreen;
+    real.panels[0].m_crBk = kGreen;
     real.Blt(0, SRCCOPY);
 
     const Pixels before = ReadPanel(real.panels[0]);
-    real.panels[0].crBk = kWhite;
-    real.panels[0].crPattern = kMagenta;
+    real.panels[0].m_crBk = kWhite;
+    real.panels[0].m_crPattern = kMagenta;
     real.Blt(1, 0x00E20746);
     const Pixels after = ReadPanel(real.panels[0]);
 
@@ -91,11 +89,11 @@ TEST(BlitExamples, TheGreenMaskPaintsTheGreenAreaMagenta) {
 
 TEST(BlitExamples, BlackAndWhiteSourceArrivesInTheDestinationsBackgroundAndTextColours) {
     RealPanels real(true, false);
-    real.panels[1].crBk = kRed;
-    real.panels[1].crText = kBlue;
+    real.panels[1].m_crBk = kRed;
+    real.panels[1].m_crText = kBlue;
     // The source panel's own colours take no part.
-    real.panels[0].crBk = kGreen;
-    real.panels[0].crText = kMagenta;
+    real.panels[0].m_crBk = kGreen;
+    real.panels[0].m_crText = kMagenta;
     const Pixels source = ReadPanel(real.panels[0]);
     real.Blt(0, SRCCOPY);
     const Pixels after = ReadPanel(real.panels[1]);
@@ -120,13 +118,13 @@ TEST(BlitExamples, PatternBlacknessWhitenessAndInversionIgnoreTheSource) {
         };
         for (const auto& c : cases) {
             RealPanels real(false, mono);
-            real.panels[1].crPattern = mono ? kBlack : pattern;
+            real.panels[1].m_crPattern = mono ? kBlack : pattern;
             const Pixels before = ReadPanel(real.panels[1]);
             real.Blt(0, c.rop);
             const Pixels after = ReadPanel(real.panels[1]);
             size_t wrong = 0;
             for (size_t i = 0; i < after.size(); ++i)
-                wrong += after[i] != c.expected(before[i], real.panels[1].crPattern);
+                wrong += after[i] != c.expected(before[i], real.panels[1].m_crPattern);
             EXPECT_EQ(wrong, 0u) << "rop 0x" << std::hex << c.rop;
         }
     }
@@ -152,12 +150,12 @@ TEST(BlitExamples, RealSizePanelsMatchTheModelInBothDirections) {
     size_t compared = 0;
     for (int kinds = 0; kinds < 4; ++kinds) {
         RealPanels real(kinds & 1, kinds & 2);
-        real.panels[0].crBk = RGB(0, 255, 0);
-        real.panels[0].crText = RGB(0x80, 0x10, 0x20);
-        real.panels[0].crPattern = real.panels[0].bMono ? kBlack : RGB(0x33, 0x66, 0x99);
-        real.panels[1].crBk = RGB(0, 0, 255);
-        real.panels[1].crText = RGB(0x20, 0x90, 0x40);
-        real.panels[1].crPattern = real.panels[1].bMono ? kWhite : RGB(0xF0, 0x0F, 0x3C);
+        real.panels[0].m_crBk = RGB(0, 255, 0);
+        real.panels[0].m_crText = RGB(0x80, 0x10, 0x20);
+        real.panels[0].m_crPattern = real.panels[0].m_bMono ? kBlack : RGB(0x33, 0x66, 0x99);
+        real.panels[1].m_crBk = RGB(0, 0, 255);
+        real.panels[1].m_crText = RGB(0x20, 0x90, 0x40);
+        real.panels[1].m_crPattern = real.panels[1].m_bMono ? kWhite : RGB(0xF0, 0x0F, 0x3C);
         for (const DWORD rop : rops) {
             for (int nSrcPanel : {0, 1}) {
                 const BlitCheck check = BlitAndCompare(real.panels, nSrcPanel, rop);
@@ -172,16 +170,16 @@ TEST(BlitExamples, RealSizePanelsMatchTheModelInBothDirections) {
 
 TEST(BlitExamples, BothContextsEndAsTheyWereAndTheBrushesAreGone) {
     RealPanels real(false, true);
-    const HGDIOBJ brushes[2] = {::GetCurrentObject(real.panels[0].dcMem, OBJ_BRUSH),
-                                ::GetCurrentObject(real.panels[1].dcMem, OBJ_BRUSH)};
-    real.panels[0].crPattern = RGB(1, 2, 3);
-    real.panels[1].crBk = RGB(4, 5, 6);
-    real.panels[1].crText = RGB(7, 8, 9);
+    const HGDIOBJ brushes[2] = {::GetCurrentObject(real.panels[0].m_picture.DC(), OBJ_BRUSH),
+                                ::GetCurrentObject(real.panels[1].m_picture.DC(), OBJ_BRUSH)};
+    real.panels[0].m_crPattern = RGB(1, 2, 3);
+    real.panels[1].m_crBk = RGB(4, 5, 6);
+    real.panels[1].m_crText = RGB(7, 8, 9);
     for (int nSrcPanel : {0, 1}) real.Blt(nSrcPanel, 0x00E20746);
     for (int n : {0, 1}) {
-        EXPECT_EQ(::GetCurrentObject(real.panels[n].dcMem, OBJ_BRUSH), brushes[n]);
-        EXPECT_EQ(::GetBkColor(real.panels[n].dcMem), kWhite);
-        EXPECT_EQ(::GetTextColor(real.panels[n].dcMem), kBlack);
+        EXPECT_EQ(::GetCurrentObject(real.panels[n].m_picture.DC(), OBJ_BRUSH), brushes[n]);
+        EXPECT_EQ(::GetBkColor(real.panels[n].m_picture.DC()), kWhite);
+        EXPECT_EQ(::GetTextColor(real.panels[n].m_picture.DC()), kBlack);
     }
 }
 

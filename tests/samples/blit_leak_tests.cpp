@@ -19,32 +19,32 @@ TEST(BlitLeaks, TwentyThousandBlitsAndFiveThousandModeChangesLeaveNoHandleBehind
     TestPanel panels[2];
     MakePanel(panels[0], 0, size, false);
     MakePanel(panels[1], 1, size, true);
-    panels[0].crPattern = RGB(0x40, 0x80, 0xC0);
-    panels[0].crBk = RGB(0, 255, 0);
-    panels[1].crBk = RGB(0, 0, 255);
-    panels[1].crText = RGB(255, 255, 0);
-    for (int n : {0, 1}) BltSample(panels[0].View(), panels[1].View(), n, SRCCOPY);
+    panels[0].m_crPattern = RGB(0x40, 0x80, 0xC0);
+    panels[0].m_crBk = RGB(0, 255, 0);
+    panels[1].m_crBk = RGB(0, 0, 255);
+    panels[1].m_crText = RGB(255, 255, 0);
+    for (int n : {0, 1}) BltSample(panels[n], panels[1 - n], SRCCOPY);
 
     const DWORD objectsBefore = GdiObjectCount();
     const size_t headroomBefore = GdiHeadroom();
 
     for (int i = 0; i < 20000; ++i) {
         const DWORD rop = RopTruthTable::CodeFromIndex(static_cast<std::uint8_t>(i * 7));
-        BltSample(panels[0].View(), panels[1].View(), i & 1, rop);
+        BltSample(panels[i & 1], panels[1 - (i & 1)], rop);
     }
     int failedCreations = 0;
     for (int i = 0; i < 5000; ++i) {
         const int n = i & 1;
-        panels[n].bMono = !panels[n].bMono;
-        failedCreations += !CreateSampleBitmap(panels[n].View(), n);
+        panels[n].m_bMono = !panels[n].m_bMono;
+        failedCreations += !CreateSampleBitmap(panels[n], panels[n].m_picture.Size());
     }
     EXPECT_EQ(failedCreations, 0);
 
     EXPECT_EQ(GdiHeadroom(), headroomBefore);
     EXPECT_LE(GdiObjectCount(), objectsBefore);
 
-    panels[0].crPattern = panels[0].bMono ? kBlack : RGB(0x40, 0x80, 0xC0);
-    panels[1].crPattern = panels[1].bMono ? kWhite : RGB(0x12, 0x34, 0x56);
+    panels[0].m_crPattern = panels[0].m_bMono ? kBlack : RGB(0x40, 0x80, 0xC0);
+    panels[1].m_crPattern = panels[1].m_bMono ? kWhite : RGB(0x12, 0x34, 0x56);
     for (int n : {0, 1}) {
         const BlitCheck check = BlitAndCompare(panels, n, 0x00E20746);
         EXPECT_EQ(check.mismatches, 0u) << check.firstMismatch;

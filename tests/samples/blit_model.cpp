@@ -20,13 +20,13 @@ COLORREF FromBits(std::uint32_t bits, bool mono) {
 }
 
 std::uint32_t SourceBits(COLORREF pixel, const TestPanel& source, const TestPanel& destination) {
-    if (source.bMono == destination.bMono) return AsBits(pixel, source.bMono);
-    if (destination.bMono) return (pixel & kColourBits) == (source.crBk & kColourBits) ? 1 : 0;
-    return (pixel == kWhite ? destination.crBk : destination.crText) & kColourBits;
+    if (source.m_bMono == destination.m_bMono) return AsBits(pixel, source.m_bMono);
+    if (destination.m_bMono) return (pixel & kColourBits) == (source.m_crBk & kColourBits) ? 1 : 0;
+    return (pixel == kWhite ? destination.m_crBk : destination.m_crText) & kColourBits;
 }
 
 std::uint32_t PatternBits(const TestPanel& destination) {
-    return AsBits(destination.crPattern, destination.bMono);
+    return AsBits(destination.m_crPattern, destination.m_bMono);
 }
 
 }  // namespace
@@ -55,7 +55,7 @@ BlitCheck CompareWithModel(TestPanel (&panels)[2], int nSrcPanel, const std::fun
     blit();
 
     const Pixels after = ReadPanel(destination);
-    const bool mono = destination.bMono != FALSE;
+    const bool mono = destination.m_bMono != FALSE;
     const int width = mono ? 1 : 24;
     BlitCheck check;
     check.sourceChanged = ReadPanel(source) != sourceBefore;
@@ -69,13 +69,13 @@ BlitCheck CompareWithModel(TestPanel (&panels)[2], int nSrcPanel, const std::fun
         if ((after[i] & kColourBits) == expected) continue;
         if (check.mismatches++ == 0) {
             char text[160];
-            std::snprintf(text, sizeof text,
-                          "rop 0x%08lX pixel %zu (x %ld, y %ld): got 0x%06lX, want 0x%06lX",
-                          static_cast<unsigned long>(rop), i,
-                          static_cast<long>(i % static_cast<size_t>(destination.size.cx)),
-                          static_cast<long>(i / static_cast<size_t>(destination.size.cx)),
-                          static_cast<unsigned long>(after[i]),
-                          static_cast<unsigned long>(expected));
+            std::snprintf(
+                text, sizeof text,
+                "rop 0x%08lX pixel %zu (x %ld, y %ld): got 0x%06lX, want 0x%06lX",
+                static_cast<unsigned long>(rop), i,
+                static_cast<long>(i % static_cast<size_t>(destination.m_picture.Size().cx)),
+                static_cast<long>(i / static_cast<size_t>(destination.m_picture.Size().cx)),
+                static_cast<unsigned long>(after[i]), static_cast<unsigned long>(expected));
             check.firstMismatch = text;
         }
     }
@@ -86,13 +86,12 @@ BlitCheck CompareWithModel(TestPanel (&panels)[2], int nSrcPanel, const std::fun
 
 BlitCheck BlitAndCompare(TestPanel (&panels)[2], int nSrcPanel, DWORD rop) {
     return CompareWithModel(
-        panels, nSrcPanel, [&] { BltSample(panels[0].View(), panels[1].View(), nSrcPanel, rop); },
+        panels, nSrcPanel, [&] { BltSample(panels[nSrcPanel], panels[1 - nSrcPanel], rop); },
         [&](size_t) { return static_cast<std::uint8_t>(rop >> 16); }, rop);
 }
 
-BlitCheck MaskBltAndCompare(TestPanel (&panels)[2], int nSrcPanel, const SampleMask& mask,
-                            DWORD rop4) {
-    const Pixels maskBits = ReadPixels(mask.Handle(), mask.Size());
+BlitCheck MaskBltAndCompare(TestPanel (&panels)[2], int nSrcPanel, SampleMask& mask, DWORD rop4) {
+    const Pixels maskBits = ReadPixels(mask.Bitmap(), mask.Size());
     // Row r of the quaternary table is the background's for r <= 8, the foreground's above.
     const auto indexOf = [&](size_t i) {
         std::uint8_t index = 0;
@@ -103,6 +102,6 @@ BlitCheck MaskBltAndCompare(TestPanel (&panels)[2], int nSrcPanel, const SampleM
     };
     return CompareWithModel(
         panels, nSrcPanel,
-        [&] { MaskBltSample(panels[0].View(), panels[1].View(), nSrcPanel, mask, rop4); }, indexOf,
+        [&] { MaskBltSample(panels[nSrcPanel], panels[1 - nSrcPanel], mask, rop4); }, indexOf,
         rop4);
 }

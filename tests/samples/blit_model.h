@@ -28,5 +28,4 @@ BlitCheck BlitAndCompare(TestPanel (&panels)[2], int nSrcPanel, DWORD rop);
 
 // The same for MaskBltSample with the quaternary code: where the mask's bit is 1 the model takes
 // the code's foreground operation, where it is 0 its background one, as rop/ states them.
-BlitCheck MaskBltAndCompare(TestPanel (&panels)[2], int nSrcPanel, const SampleMask& mask,
-                            DWORD rop4);
+BlitCheck MaskBltAndCompare(TestPanel (&panels)[2], int nSrcPanel, SampleMask& mask, DWORD rop4);

@@ -60,7 +60,7 @@ Pixels MonoPicture(std::uint32_t seed) {
 }
 
 Pixels StartPicture(const TestPanel& panel, int nPanel, std::uint32_t seed) {
-    return panel.bMono ? MonoPicture(seed) : ColourPicture(nPanel, seed);
+    return panel.m_bMono ? MonoPicture(seed) : ColourPicture(nPanel, seed);
 }
 
 struct SweepTotals {
@@ -98,9 +98,9 @@ TEST(BlitSweep, EveryOperationOfEveryPairOfKindsMatchesThePerBitModel) {
                 MakePanel(panels[nSrcPanel], nSrcPanel, kSweepSize, sourceMono);
                 MakePanel(panels[nDst], nDst, kSweepSize, destinationMono);
                 for (int n : {0, 1}) {
-                    panels[n].crPattern = kPatterns[n];
-                    panels[n].crBk = kBkColors[n];
-                    panels[n].crText = kTextColors[n];
+                    panels[n].m_crPattern = kPatterns[n];
+                    panels[n].m_crBk = kBkColors[n];
+                    panels[n].m_crText = kTextColors[n];
                 }
                 // One bit of pattern on black and white: black and white both, so every row of
                 // the truth table is reached.
@@ -112,7 +112,7 @@ TEST(BlitSweep, EveryOperationOfEveryPairOfKindsMatchesThePerBitModel) {
                                  << (destinationMono ? "b/w" : "colour") << ", panel "
                                  << nSrcPanel + 1 << " to " << nDst + 1 << ", pattern 0x"
                                  << std::hex << pattern);
-                    panels[nDst].crPattern = pattern;
+                    panels[nDst].m_crPattern = pattern;
                     Sweep(panels, nSrcPanel, totals);
                     if (!destinationMono) break;
                 }

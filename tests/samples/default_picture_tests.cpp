@@ -78,12 +78,12 @@ PictureCheck CheckDefaultPicture(const Pixels& pixels, SIZE size, int nPanel, bo
 void ExpectDefaultPicture(SIZE size, int nPanel, bool mono) {
     TestPanel panel;
     MakePanel(panel, nPanel, size, mono);
-    ASSERT_NE(panel.dcMem.GetSafeHdc(), nullptr);
+    ASSERT_NE(panel.m_picture.DC().GetSafeHdc(), nullptr);
     const size_t count = static_cast<size_t>(size.cx * size.cy);
     for (const COLORREF underneath : {kWhite, kBlack, RGB(1, 2, 3)}) {
         if (mono && underneath != kWhite && underneath != kBlack) continue;
         WritePanel(panel, Pixels(count, underneath));
-        DrawDefaultPicture(panel.View(), nPanel);
+        panel.m_picture.DrawDefault();
         const PictureCheck check = CheckDefaultPicture(ReadPanel(panel), size, nPanel, mono);
         EXPECT_EQ(check.wrong, 0) << "panel " << nPanel << (mono ? " b/w " : " colour ") << size.cx
                                   << " x " << size.cy << ", first at " << check.first;
@@ -119,11 +119,11 @@ TEST(DefaultPicture, IgnoresThePanelsColoursAndRepaintsOverEverything) {
         const SIZE size{40, 29};
         MakePanel(panel, 0, size, mono);
         const Pixels fresh = ReadPanel(panel);
-        panel.crPattern = RGB(10, 20, 30);
-        panel.crBk = RGB(0, 255, 0);
-        panel.crText = RGB(255, 0, 255);
+        panel.m_crPattern = RGB(10, 20, 30);
+        panel.m_crBk = RGB(0, 255, 0);
+        panel.m_crText = RGB(255, 0, 255);
         WritePanel(panel, Pixels(fresh.size(), mono ? kBlack : RGB(1, 2, 3)));
-        DrawDefaultPicture(panel.View(), 0);
+        panel.m_picture.DrawDefault();
         EXPECT_EQ(ReadPanel(panel), fresh) << (mono ? "b/w" : "colour");
     }
 }
@@ -131,14 +131,14 @@ TEST(DefaultPicture, IgnoresThePanelsColoursAndRepaintsOverEverything) {
 TEST(DefaultPicture, LeavesTheContextAsItFoundIt) {
     TestPanel panel;
     MakePanel(panel, 1, {24, 24}, false);
-    const HGDIOBJ brush = ::GetCurrentObject(panel.dcMem, OBJ_BRUSH);
-    const HGDIOBJ pen = ::GetCurrentObject(panel.dcMem, OBJ_PEN);
-    const HGDIOBJ bitmap = ::GetCurrentObject(panel.dcMem, OBJ_BITMAP);
-    DrawDefaultPicture(panel.View(), 1);
-    EXPECT_EQ(::GetCurrentObject(panel.dcMem, OBJ_BRUSH), brush);
-    EXPECT_EQ(::GetCurrentObject(panel.dcMem, OBJ_PEN), pen);
-    EXPECT_EQ(::GetCurrentObject(panel.dcMem, OBJ_BITMAP), bitmap);
-    EXPECT_EQ(bitmap, panel.bitmap.GetSafeHandle());
+    const HGDIOBJ brush = ::GetCurrentObject(panel.m_picture.DC(), OBJ_BRUSH);
+    const HGDIOBJ pen = ::GetCurrentObject(panel.m_picture.DC(), OBJ_PEN);
+    const HGDIOBJ bitmap = ::GetCurrentObject(panel.m_picture.DC(), OBJ_BITMAP);
+    panel.m_picture.DrawDefault();
+    EXPECT_EQ(::GetCurrentObject(panel.m_picture.DC(), OBJ_BRUSH), brush);
+    EXPECT_EQ(::GetCurrentObject(panel.m_picture.DC(), OBJ_PEN), pen);
+    EXPECT_EQ(::GetCurrentObject(panel.m_picture.DC(), OBJ_BITMAP), bitmap);
+    EXPECT_EQ(bitmap, panel.m_picture.Bitmap());
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ Pixels StartPicture(const TestPanel& panel, int nPanel) {
                                   kWhite,
                                   kBlack,
                                   static_cast<COLORREF>((i * 0x9E3779B1u) & 0xFFFFFF)};
-        pixels[i] = panel.bMono ? ((i * 7 + i / 5) % 3 ? kWhite : kBlack) : kinds[i * 5 % 6];
+        pixels[i] = panel.m_bMono ? ((i * 7 + i / 5) % 3 ? kWhite : kBlack) : kinds[i * 5 % 6];
     }
     return pixels;
 }
@@ -36,14 +36,14 @@ Pixels StartPicture(const TestPanel& panel, int nPanel) {
 SampleMask SpreadMask() {
     TestPanel picture;
     MakePanel(picture, 0, kSize, false);
-    picture.crBk = kBkColors[0];
+    picture.m_crBk = kBkColors[0];
     Pixels pixels(static_cast<size_t>(kSize.cx * kSize.cy), kWhite);
     for (size_t i = 0; i < pixels.size(); ++i)
         if ((i * 5 + i / 3) % 2) pixels[i] = kBkColors[0];
     WritePanel(picture, pixels);
     SampleMask mask;
     mask.Create(kSize);
-    mask.TakeFrom(picture.View());
+    mask.TakeFrom(picture);
     return mask;
 }
 
@@ -51,7 +51,7 @@ SampleMask SpreadMask() {
 constexpr std::uint8_t kBackgrounds[] = {0x00, 0xAA, 0xCC, 0xF0, 0x55, 0x66, 0xE2, 0xFF};
 
 TEST(MaskBltSweep, EveryForegroundWithASpreadOfBackgroundsMatchesTheQuaternaryModel) {
-    const SampleMask mask = SpreadMask();
+    SampleMask mask = SpreadMask();
     size_t blits = 0, compared = 0, mismatches = 0;
     for (const bool sourceMono : {false, true}) {
         for (const bool destinationMono : {false, true}) {
@@ -61,11 +61,11 @@ TEST(MaskBltSweep, EveryForegroundWithASpreadOfBackgroundsMatchesTheQuaternaryMo
                 MakePanel(panels[nSrcPanel], nSrcPanel, kSize, sourceMono);
                 MakePanel(panels[nDst], nDst, kSize, destinationMono);
                 for (const int n : {0, 1}) {
-                    panels[n].crPattern = kPatterns[n];
-                    panels[n].crBk = kBkColors[n];
-                    panels[n].crText = kTextColors[n];
+                    panels[n].m_crPattern = kPatterns[n];
+                    panels[n].m_crBk = kBkColors[n];
+                    panels[n].m_crText = kTextColors[n];
                 }
-                if (destinationMono) panels[nDst].crPattern = kWhite;
+                if (destinationMono) panels[nDst].m_crPattern = kWhite;
                 const Pixels start[2] = {StartPicture(panels[0], 0), StartPicture(panels[1], 1)};
                 for (int foreground = 0; foreground < 256; ++foreground) {
                     for (const int step : {0, 3}) {
@@ -92,7 +92,7 @@ TEST(MaskBltSweep, EveryForegroundWithASpreadOfBackgroundsMatchesTheQuaternaryMo
                 mismatches);
 }
 
-Pixels MaskPixels(const SampleMask& mask) { return ReadPixels(mask.Handle(), mask.Size()); }
+Pixels MaskPixels(const SampleMask& mask) { return ReadPixels(mask.Bitmap(), mask.Size()); }
 
 TEST(SampleMask, DefaultInvertFromAPanelAndClearPixelForPixel) {
     SampleMask mask;
@@ -112,9 +112,9 @@ TEST(SampleMask, DefaultInvertFromAPanelAndClearPixelForPixel) {
     for (const bool mono : {false, true}) {
         TestPanel panel;
         MakePanel(panel, 0, {40, 20}, mono);
-        panel.crBk = RGB(0, 255, 0);
+        panel.m_crBk = RGB(0, 255, 0);
         const Pixels picture = ReadPanel(panel);
-        mask.TakeFrom(panel.View());
+        mask.TakeFrom(panel);
         const Pixels taken = MaskPixels(mask);
         for (size_t i = 0; i < picture.size(); ++i) {
             const bool one = mono ? picture[i] == kWhite : picture[i] == RGB(0, 255, 0);

@@ -15,7 +15,7 @@ void CPanelTestDlg::DoDataExchange(CDataExchange* pDX) {
 void CPanelTestDlg::OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct) {
     const bool picture = nIDCtl == IDC_PICTURE1 || nIDCtl == IDC_PICTURE2;
     if (picture && (lpDrawItemStruct->itemAction & ODA_DRAWENTIRE)) {
-        DrawSamplePicture(m_panels[nIDCtl - IDC_PICTURE1].View(), *lpDrawItemStruct);
+        m_panels[nIDCtl - IDC_PICTURE1].m_picture.Draw(*lpDrawItemStruct);
         return;
     }
     CDialog::OnDrawItem(nIDCtl, lpDrawItemStruct);

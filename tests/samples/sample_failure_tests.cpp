@@ -8,33 +8,31 @@
 
 namespace {
 
-bool HasBitmap(const TestPanel& panel) { return panel.bitmap.GetSafeHandle() != nullptr; }
-bool HasDc(const TestPanel& panel) { return panel.dcMem.GetSafeHdc() != nullptr; }
+bool HasBitmap(const TestPanel& panel) { return panel.m_picture.Bitmap() != nullptr; }
+bool HasDc(const TestPanel& panel) { return panel.m_picture.DC().GetSafeHdc() != nullptr; }
 
 TEST(PanelFailures, BitmapTooLargeLeavesThePanelWithoutBitmapOrDcSilently) {
     MessageBoxWatcher boxes;
     TestPanel panel;
     MakePanel(panel, 0, {40, 30}, false);
     ASSERT_TRUE(HasDc(panel));
-    panel.size = {60000, 60000};
-    EXPECT_FALSE(CreateSampleBitmap(panel.View(), 0));
+    EXPECT_FALSE(CreateSampleBitmap(panel, {60000, 60000}));
     EXPECT_FALSE(HasBitmap(panel));
     EXPECT_FALSE(HasDc(panel));
 
     // Everything else on such a panel does nothing.
-    DrawDefaultPicture(panel.View(), 0);
+    panel.m_picture.DrawDefault();
     TestPanel other;
     MakePanel(other, 1, {40, 30}, false);
     const Pixels picture = ReadPanel(other);
     for (const DWORD rop : {SRCCOPY, PATCOPY, WHITENESS, DSTINVERT}) {
-        BltSample(panel.View(), other.View(), 0, rop);
-        BltSample(panel.View(), other.View(), 1, rop);
+        BltSample(panel, other, rop);
+        BltSample(other, panel, rop);
     }
     EXPECT_EQ(ReadPanel(other), picture) << "a blit from or onto a panel without a DC does nothing";
     EXPECT_EQ(boxes.Count(), 0);
 
-    panel.size = {40, 30};
-    EXPECT_TRUE(CreateSampleBitmap(panel.View(), 0)) << "the panel recovers with a sane size";
+    EXPECT_TRUE(CreateSampleBitmap(panel, {40, 30})) << "the panel recovers with a sane size";
 }
 
 // With only a few GDI handles left, every creation step may fail in turn: the panel then has both
@@ -45,14 +43,13 @@ TEST(PanelFailures, CreationUnderAShortageKeepsBitmapAndDcTogetherAndLeaksNothin
     bool sawFailure = false, sawSuccess = false;
     for (size_t left = 0; left <= 6; ++left) {
         TestPanel panel;
-        panel.size = {20, 10};
         BOOL result = FALSE;
         bool raised = false;
         {
             GdiQuotaHog hog;
             hog.Free(left);
             try {
-                result = CreateSampleBitmap(panel.View(), 0);
+                result = CreateSampleBitmap(panel, {20, 10});
             } catch (const CResourceException&) {
                 raised = true;
             }
@@ -81,7 +78,7 @@ TEST(PanelFailures, DefaultPictureWithoutItsBrushesDrawsNothingAndRaises) {
         for (size_t left = 0; left < 3; ++left) {
             GdiQuotaHog hog;
             hog.Free(left);
-            EXPECT_THROW(DrawDefaultPicture(panel.View(), 1), CResourceException);
+            EXPECT_THROW(panel.m_picture.DrawDefault(), CResourceException);
         }
         EXPECT_EQ(ReadPanel(panel), blank) << (mono ? "b/w" : "colour");
         EXPECT_EQ(GdiHeadroom(), headroom) << "the brushes made before the failure are gone";
@@ -93,14 +90,15 @@ TEST(PanelFailures, BlitWithoutAPatternBrushUsesWhiteAndSaysNothing) {
     TestPanel panels[2];
     MakePanel(panels[0], 0, {20, 10}, false);
     MakePanel(panels[1], 1, {20, 10}, false);
-    panels[1].crPattern = RGB(255, 0, 0);
+    panels[1].m_crPattern = RGB(255, 0, 0);
     {
         GdiQuotaHog hog;
-        BltSample(panels[0].View(), panels[1].View(), 0, PATCOPY);
+        BltSample(panels[0], panels[1], PATCOPY);
     }
     EXPECT_EQ(ReadPanel(panels[1]), Pixels(200, kWhite));
-    EXPECT_EQ(::GetCurrentObject(panels[1].dcMem, OBJ_BRUSH), ::GetStockObject(WHITE_BRUSH));
-    BltSample(panels[0].View(), panels[1].View(), 0, PATCOPY);
+    EXPECT_EQ(::GetCurrentObject(panels[1].m_picture.DC(), OBJ_BRUSH),
+              ::GetStockObject(WHITE_BRUSH));
+    BltSample(panels[0], panels[1], PATCOPY);
     EXPECT_EQ(ReadPanel(panels[1]), Pixels(200, RGB(255, 0, 0)));
     EXPECT_EQ(boxes.Count(), 0);
 }
@@ -113,7 +111,7 @@ protected:
     void OnClear1() {
         GdiQuotaHog hog;
         try {
-            DrawDefaultPicture(m_panels[0].View(), 0);
+            m_panels[0].m_picture.DrawDefault();
         } catch (...) {
             hog.Release();
             throw;
@@ -123,7 +121,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CShortOfHandlesDlg, CPanelTestDlg)
-ON_BN_CLICKED(IDC_CLEAR1, &CShortOfHandlesDlg::OnClear1)
+ON_BN_CLICKED(IDC_DEFAULT_PICTURE1, &CShortOfHandlesDlg::OnClear1)
 END_MESSAGE_MAP()
 
 TEST(PanelFailures, MissingBrushIsReportedAsAnUnavailableResource) {
@@ -131,7 +129,7 @@ TEST(PanelFailures, MissingBrushIsReportedAsAnUnavailableResource) {
     ASSERT_TRUE(dlg.Create());
     MakePanel(dlg.m_panels[0], 0, {30, 20}, false);
     MessageBoxWatcher boxes;
-    ClickButton(dlg.m_hWnd, IDC_CLEAR1);
+    ClickButton(dlg.m_hWnd, IDC_DEFAULT_PICTURE1);
     ASSERT_EQ(boxes.Count(), 1);
     EXPECT_EQ(boxes.Last().text, "A required resource was unavailable.");
     EXPECT_EQ(boxes.Last().icon, static_cast<UINT>(MB_ICONSTOP));

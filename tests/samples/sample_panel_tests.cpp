@@ -9,9 +9,9 @@
 
 namespace {
 
-BITMAP BitmapInfo(const CBitmap& bitmap) {
+BITMAP BitmapInfo(HBITMAP bitmap) {
     BITMAP info{};
-    ::GetObjectA(bitmap.GetSafeHandle(), sizeof info, &info);
+    ::GetObjectA(bitmap, sizeof info, &info);
     return info;
 }
 
@@ -19,16 +19,15 @@ TEST(CreateSampleBitmap, GivesThePanelABitmapOfItsSizeAndModeSelectedIntoItsOwnD
     CClientDC screen(nullptr);
     const int screenBits = ::GetDeviceCaps(screen, BITSPIXEL) * ::GetDeviceCaps(screen, PLANES);
     for (bool mono : {false, true}) {
-        TestPanel panel;
-        panel.bMono = mono;
-        panel.size = {37, 23};
-        EXPECT_TRUE(CreateSampleBitmap(panel.View(), 1));
-        const BITMAP info = BitmapInfo(panel.bitmap);
+        TestPanel panel(1);
+        panel.m_bMono = mono;
+        EXPECT_TRUE(CreateSampleBitmap(panel, {37, 23}));
+        const BITMAP info = BitmapInfo(panel.m_picture.Bitmap());
         EXPECT_EQ(info.bmWidth, 37);
         EXPECT_EQ(info.bmHeight, 23);
         EXPECT_EQ(info.bmPlanes * info.bmBitsPixel, mono ? 1 : screenBits);
-        EXPECT_EQ(::GetCurrentObject(panel.dcMem, OBJ_BITMAP), panel.bitmap.GetSafeHandle());
-        EXPECT_EQ(::GetObjectType(panel.dcMem), static_cast<DWORD>(OBJ_MEMDC));
+        EXPECT_EQ(::GetCurrentObject(panel.m_picture.DC(), OBJ_BITMAP), panel.m_picture.Bitmap());
+        EXPECT_EQ(::GetObjectType(panel.m_picture.DC()), static_cast<DWORD>(OBJ_MEMDC));
     }
 }
 
@@ -41,17 +40,17 @@ TEST(CreateSampleBitmap, ModeChangeDiscardsBlitResultsAndKeepsTheColours) {
     MakePanel(fresh[1], 1, {30, 20}, false);
 
     TestPanel& panel = panels[1];
-    panel.crPattern = RGB(1, 2, 3);
-    panel.crBk = RGB(4, 5, 6);
-    panel.crText = RGB(7, 8, 9);
+    panel.m_crPattern = RGB(1, 2, 3);
+    panel.m_crBk = RGB(4, 5, 6);
+    panel.m_crText = RGB(7, 8, 9);
     for (bool mono : {true, false}) {
-        BltSample(panels[0].View(), panel.View(), 0, SRCCOPY);
-        panel.bMono = mono;
-        EXPECT_TRUE(CreateSampleBitmap(panel.View(), 1));
+        BltSample(panels[0], panel, SRCCOPY);
+        panel.m_bMono = mono;
+        EXPECT_TRUE(CreateSampleBitmap(panel, panel.m_picture.Size()));
         EXPECT_EQ(ReadPanel(panel), ReadPanel(fresh[mono ? 0 : 1])) << (mono ? "b/w" : "colour");
-        EXPECT_EQ(panel.crPattern, RGB(1, 2, 3));
-        EXPECT_EQ(panel.crBk, RGB(4, 5, 6));
-        EXPECT_EQ(panel.crText, RGB(7, 8, 9));
+        EXPECT_EQ(panel.m_crPattern, RGB(1, 2, 3));
+        EXPECT_EQ(panel.m_crBk, RGB(4, 5, 6));
+        EXPECT_EQ(panel.m_crText, RGB(7, 8, 9));
     }
 }
 
@@ -59,15 +58,15 @@ TEST(ResetSampleColors, RestoresWhiteWhiteBlackAndLeavesThePicture) {
     TestPanel panels[2];
     MakePanel(panels[0], 0, {20, 20}, false);
     MakePanel(panels[1], 1, {20, 20}, false);
-    BltSample(panels[0].View(), panels[1].View(), 0, 0x00660046);
+    BltSample(panels[0], panels[1], 0x00660046);
     const Pixels picture = ReadPanel(panels[1]);
-    panels[1].crPattern = RGB(9, 9, 9);
-    panels[1].crBk = RGB(0, 255, 0);
-    panels[1].crText = RGB(255, 0, 0);
-    ResetSampleColors(panels[1].View());
-    EXPECT_EQ(panels[1].crPattern, RGB(255, 255, 255));
-    EXPECT_EQ(panels[1].crBk, RGB(255, 255, 255));
-    EXPECT_EQ(panels[1].crText, RGB(0, 0, 0));
+    panels[1].m_crPattern = RGB(9, 9, 9);
+    panels[1].m_crBk = RGB(0, 255, 0);
+    panels[1].m_crText = RGB(255, 0, 0);
+    ResetSampleColors(panels[1]);
+    EXPECT_EQ(panels[1].m_crPattern, RGB(255, 255, 255));
+    EXPECT_EQ(panels[1].m_crBk, RGB(255, 255, 255));
+    EXPECT_EQ(panels[1].m_crText, RGB(0, 0, 0));
     EXPECT_EQ(ReadPanel(panels[1]), picture);
 }
 
@@ -79,7 +78,7 @@ TEST(DrawSamplePicture, CopiesThePanelOneToOneAndShowsBlackAndWhiteAsBlackAndWhi
         TestPanel panels[2];
         MakePanel(panels[0], 0, size, false);
         MakePanel(panels[1], 1, size, mono);
-        BltSample(panels[0].View(), panels[1].View(), 0, 0x00E20746);
+        BltSample(panels[0], panels[1], 0x00E20746);
 
         DrawTarget target({size.cx + 8, size.cy + 6}, fill);
         // Whatever the button's DC held before must not colour the copy, and must come back.
@@ -99,7 +98,7 @@ TEST(DrawSamplePicture, CopiesThePanelOneToOneAndShowsBlackAndWhiteAsBlackAndWhi
             for (int x = 0; x < size.cx; ++x)
                 expected[static_cast<size_t>((y + rect.top) * target.size.cx + x + rect.left)] =
                     picture[static_cast<size_t>(y * size.cx + x)];
-        DrawSamplePicture(panels[1].View(), item);
+        panels[1].m_picture.Draw(item);
         EXPECT_EQ(target.Read(), expected) << (mono ? "b/w" : "colour");
         EXPECT_EQ(::GetCurrentObject(target.dc, OBJ_BRUSH), brush.GetSafeHandle());
         EXPECT_EQ(::GetBkColor(target.dc), RGB(0, 255, 0));
@@ -108,7 +107,7 @@ TEST(DrawSamplePicture, CopiesThePanelOneToOneAndShowsBlackAndWhiteAsBlackAndWhi
         // A panel without a DC leaves its button undrawn.
         target.Fill(fill);
         TestPanel empty;
-        DrawSamplePicture(empty.View(), item);
+        empty.m_picture.Draw(item);
         EXPECT_EQ(target.Read(), Pixels(expected.size(), fill));
     }
 }
@@ -128,7 +127,7 @@ TEST(DrawSamplePicture, NeverStretchesIntoAButtonOfAnotherSize) {
         item.itemAction = ODA_DRAWENTIRE;
         item.hDC = target.dc;
         item.rcItem = {0, 0, button.cx, button.cy};
-        DrawSamplePicture(panel.View(), item);
+        panel.m_picture.Draw(item);
         const Pixels shown = target.Read();
         int wrong = 0;
         for (int y = 0; y < button.cy; ++y)
@@ -147,7 +146,7 @@ TEST(BltSample, BetweenPanelsOfDifferentSizesCoversWhatBothHave) {
     MakePanel(small, 0, {20, 12}, false);
     MakePanel(large, 1, {30, 18}, false);
     const Pixels before = ReadPanel(large);
-    BltSample(small.View(), large.View(), 0, SRCCOPY);
+    BltSample(small, large, SRCCOPY);
     Pixels expected = before;
     const Pixels source = ReadPanel(small);
     for (int y = 0; y < 12; ++y)
@@ -169,13 +168,13 @@ TEST(PictureButtons, ShowBothPanelsOnTheScreenAndRepaintAfterABlit) {
         for (int n : {0, 1}) {
             SIZE shown{};
             const Pixels screen = ReadWindowClient(dlg.Item(IDC_PICTURE1 + n), &shown);
-            EXPECT_EQ(shown.cx, dlg.m_panels[n].size.cx);
-            EXPECT_EQ(shown.cy, dlg.m_panels[n].size.cy);
+            EXPECT_EQ(shown.cx, dlg.m_panels[n].m_picture.Size().cx);
+            EXPECT_EQ(shown.cy, dlg.m_panels[n].m_picture.Size().cy);
             EXPECT_EQ(screen, ReadPanel(dlg.m_panels[n]))
                 << "picture " << n + 1 << " round " << round;
         }
-        dlg.m_panels[1].crBk = RGB(0, 255, 0);
-        BltSample(dlg.m_panels[0].View(), dlg.m_panels[1].View(), 1, SRCCOPY);
+        dlg.m_panels[1].m_crBk = RGB(0, 255, 0);
+        BltSample(dlg.m_panels[1], dlg.m_panels[0], SRCCOPY);
         dlg.RepaintPictures();
     }
 }

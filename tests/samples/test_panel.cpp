@@ -26,9 +26,9 @@ DWORD ToDib(COLORREF color) {
 }  // namespace
 
 void MakePanel(TestPanel& panel, int nPanel, SIZE size, bool mono) {
-    panel.bMono = mono;
-    panel.size = size;
-    CreateSampleBitmap(panel.View(), nPanel);
+    panel.m_bMono = mono;
+    panel.m_picture = SamplePicture(DrawDefaultSample, nPanel);
+    CreateSampleBitmap(panel, size);
 }
 
 Pixels ReadPixels(HBITMAP bitmap, SIZE size) {
@@ -49,10 +49,12 @@ void WritePixels(HBITMAP bitmap, SIZE size, const Pixels& pixels) {
     ::SetDIBits(screen, bitmap, 0, static_cast<UINT>(size.cy), dib.data(), &info, DIB_RGB_COLORS);
 }
 
-Pixels ReadPanel(const TestPanel& panel) { return ReadPixels(panel.bitmap, panel.size); }
+Pixels ReadPanel(const TestPanel& panel) {
+    return ReadPixels(panel.m_picture.Bitmap(), panel.m_picture.Size());
+}
 
 void WritePanel(TestPanel& panel, const Pixels& pixels) {
-    WritePixels(panel.bitmap, panel.size, pixels);
+    WritePixels(panel.m_picture.Bitmap(), panel.m_picture.Size(), pixels);
 }
 
 Pixels ReadWindowClient(HWND window, SIZE* size) {

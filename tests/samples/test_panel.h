@@ -4,21 +4,10 @@
 
 #include "sample_panel.h"
 
-// One panel's storage as the main dialog keeps it: the DC is declared after the bitmap, so it is
-// deleted first.
-struct TestPanel {
-    BOOL bMono = FALSE;
-    SIZE size{};
-    CBitmap bitmap;
-    CDC dcMem;
-    COLORREF crPattern = kDefaultPatternColor;
-    COLORREF crBk = kDefaultBkColor;
-    COLORREF crText = kDefaultTextColor;
+// One panel as the main window keeps it.
+using TestPanel = SamplePanel;
 
-    SamplePanel View() { return {bMono, size, bitmap, dcMem, crPattern, crBk, crText}; }
-};
-
-// Gives the panel a new bitmap of this size and mode through CreateSampleBitmap.
+// Makes the panel panel nPanel's picture anew, of this size and mode, through CreateSampleBitmap.
 void MakePanel(TestPanel& panel, int nPanel, SIZE size, bool mono);
 
 // Pixels row by row from the top, as COLORREF 0x00BBGGRR; a black-and-white bitmap reads as
