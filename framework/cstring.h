@@ -55,6 +55,10 @@ public:
 
     operator LPCWSTR() const { return m_text.data(); }
     int GetLength() const { return static_cast<int>(m_text.size() - 1); }
+    CStringW& operator+=(const CStringW& more) {
+        m_text.insert(m_text.end() - 1, more.m_text.begin(), more.m_text.end() - 1);
+        return *this;
+    }
     friend bool operator==(const CStringW& a, const CStringW& b) { return a.m_text == b.m_text; }
 
 private:

@@ -1,5 +1,7 @@
 #include "data_exchange.h"
 
+#include <vector>
+
 #include "dialog.h"
 #include "exceptions.h"
 #include "wnd.h"
@@ -43,6 +45,17 @@ void DDX_Check(CDataExchange* pDX, int nIDC, int& value) {
         value = static_cast<int>(::SendMessageA(control, BM_GETCHECK, 0, 0));
     else
         ::SendMessageA(control, BM_SETCHECK, static_cast<WPARAM>(value), 0);
+}
+
+void DDX_Text(CDataExchange* pDX, int nIDC, CStringW& value) {
+    HWND control = pDX->PrepareEditCtrl(nIDC);
+    if (!pDX->m_bSaveAndValidate) {
+        ::SetWindowTextW(control, value);
+        return;
+    }
+    std::vector<wchar_t> text(static_cast<size_t>(::GetWindowTextLengthW(control)) + 1, L'\0');
+    const int copied = ::GetWindowTextW(control, text.data(), static_cast<int>(text.size()));
+    value = CStringW(text.data(), copied > 0 ? copied : 0);
 }
 
 void DDX_Text(CDataExchange* pDX, int nIDC, CString& value) {

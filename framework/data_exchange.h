@@ -27,3 +27,5 @@ public:
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& control);
 void DDX_Check(CDataExchange* pDX, int nIDC, int& value);
 void DDX_Text(CDataExchange* pDX, int nIDC, CString& value);
+// A text in UTF-16, for what the code page cannot hold.
+void DDX_Text(CDataExchange* pDX, int nIDC, CStringW& value);

@@ -8,12 +8,6 @@
 #include "web_site.h"
 #include "window_caption.h"
 
-namespace {
-
-CString StringOrEmpty(LPCSTR text) { return text ? CString(text) : CString(); }
-
-}  // namespace
-
 CDialog* CAboutDlg::s_pRunning = nullptr;
 
 BEGIN_MESSAGE_MAP(CAboutDlg, CDialog)
@@ -23,11 +17,11 @@ END_MESSAGE_MAP()
 CAboutDlg::CAboutDlg(CWnd* pParent)
     : CDialog(IDD_ABOUTBOX, pParent), m_strWebSite(VELMAR_WEB_SITE) {
     const CVersionInfo version;
-    m_strDescription = StringOrEmpty(version.GetString("FileDescription"));
-    const CString name = StringOrEmpty(version.GetString("ProductName"));
-    const CString number = StringOrEmpty(version.GetString("ProductVersion"));
-    m_strNameVersion = name + " v" + number;
-    m_strLegalNotice = StringOrEmpty(version.GetString("LegalCopyright"));
+    m_strDescription = version.GetStringW("FileDescription");
+    m_strNameVersion = version.GetStringW("ProductName");
+    m_strNameVersion += L" v";
+    m_strNameVersion += version.GetStringW("ProductVersion");
+    m_strLegalNotice = version.GetStringW("LegalCopyright");
 }
 
 INT_PTR CAboutDlg::DoModal() { return RunModalOnce(this, s_pRunning); }

@@ -15,9 +15,10 @@ public:
     // About box runs.
     INT_PTR DoModal() override;
 
-    CString m_strDescription;
-    CString m_strNameVersion;
-    CString m_strLegalNotice;
+    // As the version resource holds them, in UTF-16, so they show in any script.
+    CStringW m_strDescription;
+    CStringW m_strNameVersion;
+    CStringW m_strLegalNotice;
     // What the web-site button opens.
     CString m_strWebSite;
 

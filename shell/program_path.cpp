@@ -1,5 +1,6 @@
 #include "program_path.h"
 
+#include <algorithm>
 #include <new>
 #include <vector>
 
@@ -13,8 +14,8 @@ constexpr DWORD kLongestPath = 32768;
 CStringW GetProgramPath() {
     try {
         // A path that does not fit comes back cut to the buffer, with its length equal to the
-        // buffer's size: then the buffer grows.
-        for (DWORD size = MAX_PATH; size <= kLongestPath; size *= 2) {
+        // buffer's size: then the buffer grows, its last size the longest path there is.
+        for (DWORD size = MAX_PATH;; size = std::min(size * 2, kLongestPath)) {
             std::vector<wchar_t> path(size, L'\0');
             const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), size);
             if (length == 0) return CStringW();
@@ -22,6 +23,7 @@ CStringW GetProgramPath() {
                 path[length] = L'\0';
                 return CStringW(path.data());
             }
+            if (size == kLongestPath) break;
         }
     } catch (const std::bad_alloc&) {
     }

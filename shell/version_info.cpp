@@ -70,19 +70,33 @@ const void* CVersionInfo::QueryValue(LPCSTR lpszPath) const {
     return value;
 }
 
-LPCSTR CVersionInfo::GetString(LPCSTR lpszName) const {
+const wchar_t* CVersionInfo::FindString(LPCSTR lpszName, UINT& characters) const {
     if (!lpszName) return nullptr;
     // 255 characters at most, as the path buffer held: a longer name is no value of the table.
     const CString path = CString("\\StringFileInfo\\040904B0\\") + lpszName;
     if (path.GetLength() > 255 || !m_pData) return nullptr;
     void* value = nullptr;
-    UINT characters = 0;
+    characters = 0;
     if (!::VerQueryValueW(m_pData.get(), AfxWidenText(path), &value, &characters) || !value)
         return nullptr;
+    return static_cast<const wchar_t*>(value);
+}
+
+LPCSTR CVersionInfo::GetString(LPCSTR lpszName) const {
+    UINT characters = 0;
+    const wchar_t* value = FindString(lpszName, characters);
+    if (!value) return nullptr;
     // Converted once: a pointer handed out earlier stays good.
     const auto [kept, isNew] = m_strings.try_emplace(lpszName);
-    if (isNew) kept->second = NarrowText(static_cast<const wchar_t*>(value), characters);
+    if (isNew) kept->second = NarrowText(value, characters);
     return kept->second.c_str();
+}
+
+CStringW CVersionInfo::GetStringW(LPCSTR lpszName) const {
+    UINT characters = 0;
+    const wchar_t* value = FindString(lpszName, characters);
+    // A value's recorded length may count its zero; the text ends at the first one either way.
+    return value ? CStringW(value, static_cast<int>(::wcsnlen(value, characters))) : CStringW();
 }
 
 CString& CVersionInfo::GetCompanyWord(CString& out) const {

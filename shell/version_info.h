@@ -25,10 +25,15 @@ public:
     const void* QueryValue(LPCSTR lpszPath) const;
     // A value of the U.S. English string table ("ProductName") in the code page, or null.
     LPCSTR GetString(LPCSTR lpszName) const;
+    // The same value as the resource holds it, in UTF-16: what a window shows, for any script
+    // (the code page would turn what it lacks into "?"). Empty when there is none.
+    CStringW GetStringW(LPCSTR lpszName) const;
     // The "CompanyName" value up to its first blank (all of it without one, empty without it).
     CString& GetCompanyWord(CString& out) const;
 
 private:
+    // The value's text and its recorded length in characters, or null.
+    const wchar_t* FindString(LPCSTR lpszName, UINT& characters) const;
     void LoadFile(const wchar_t* fileName);
     void LoadOwnResource();
     // Takes the block if it is sound version data, else raises CResourceException.

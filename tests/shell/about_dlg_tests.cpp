@@ -35,9 +35,9 @@ std::string SystemText(DWORD code) {
 TEST(AboutBox, ShowsTheVersionResourceUnderItsCaption) {
     const CVersionInfo version;
     CAboutDlg dlg(nullptr);
-    EXPECT_STREQ(dlg.m_strNameVersion, "Velmar v" VELMAR_VERSION_TEXT);
-    EXPECT_STREQ(dlg.m_strLegalNotice, version.GetString("LegalCopyright"));
-    EXPECT_STREQ(dlg.m_strDescription, version.GetString("FileDescription"));
+    EXPECT_STREQ(dlg.m_strNameVersion, AfxWidenText("Velmar v" VELMAR_VERSION_TEXT));
+    EXPECT_STREQ(dlg.m_strLegalNotice, version.GetStringW("LegalCopyright"));
+    EXPECT_STREQ(dlg.m_strDescription, version.GetStringW("FileDescription"));
     EXPECT_STREQ(dlg.m_strWebSite, VELMAR_WEB_SITE);
 
     bool shown = false;

@@ -54,6 +54,14 @@ TEST(VersionInfo, CompanyWordIsTheCompanyNameUpToItsFirstBlank) {
     EXPECT_STREQ(named.GetString("ProductName"), "Company test") << "the named file is read";
 }
 
+// A text in a script the code page lacks keeps every character on its way to a window.
+TEST(VersionInfo, TextsComeAsTheResourceHoldsThemInUtf16) {
+    const CVersionInfo version(BesideThisProgram("wide_text.dll").c_str());
+    EXPECT_STREQ(version.GetStringW("CompanyName"), L"\x682A\x5F0F\x4F1A\x793E Tovera");
+    EXPECT_STREQ(version.GetStringW("ProductName"), L"Company test");
+    EXPECT_STREQ(version.GetStringW("NoSuchValue"), L"");
+}
+
 // Sound data is told by the system's answer and the block's own length, never by its first
 // byte, which is the low byte of that length.
 TEST(VersionInfo, BlockOfExactly1024BytesIsRead) {
