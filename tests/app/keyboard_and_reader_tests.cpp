@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -130,44 +131,99 @@ TEST_F(ProgramTest, EveryControlHasANameThatSaysWhatItIs) {
     EXPECT_EQ(SelectedEntryText(velmar.Item(IDC_BK_COLOR1)), "Dark blue");
 }
 
-// Name changes of one window's client area, as a screen reader hears of them.
-class NameChangeListener {
+std::string ClassOf(HWND window) {
+    char name[64] = "";
+    ::GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+std::string WithoutAccessKeys(std::string text) {
+    text.erase(std::remove(text.begin(), text.end(), '&'), text.end());
+    return text;
+}
+
+// A screen reader lists every control by a name: the program's string of the control's id where
+// it gives one, else a field's or list's label (the static before it), else the control's text.
+// No two may share one: "Clear", "Clear", "Clear" says nothing of which picture it clears.
+TEST_F(ProgramTest, EveryControlHasANameOfItsOwn) {
+    ProgramDriver& velmar = StartProgram();
+    const HMODULE program = ::LoadLibraryExA(VELMAR_EXE, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(program, nullptr);
+    std::map<std::string, int> named;
+    for (HWND child = ::GetWindow(velmar.MainWindow(), GW_CHILD); child;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        const std::string kind = ClassOf(child);
+        const auto style = ::GetWindowLongA(child, GWL_STYLE);
+        if (!lstrcmpiA(kind.c_str(), "Static") ||
+            (!lstrcmpiA(kind.c_str(), "Button") && (style & BS_TYPEMASK) == BS_GROUPBOX))
+            continue;
+        const int id = ::GetDlgCtrlID(child);
+        char text[256] = "";
+        std::string name;
+        if (::LoadStringA(program, static_cast<UINT>(id), text, sizeof text) > 0)
+            name = text;
+        else if (!lstrcmpiA(kind.c_str(), "Edit") || !lstrcmpiA(kind.c_str(), "ComboBox"))
+            name = ProgramDriver::TextOf(::GetWindow(child, GW_HWNDPREV));
+        else
+            name = ProgramDriver::TextOf(child);
+        name = WithoutAccessKeys(name);
+        const auto [first, isNew] = named.emplace(name, id);
+        EXPECT_TRUE(isNew) << '"' << name << "\" names " << id << " and " << first->second;
+    }
+    ::FreeLibrary(program);
+}
+
+// What a screen reader hears of one window's client area: name changes and live-region changes.
+class ReaderEvents {
 public:
-    explicit NameChangeListener(HWND window) {
+    explicit ReaderEvents(HWND window) {
         s_window = window;
-        s_heard = 0;
+        s_names = s_liveRegions = 0;
         DWORD process = 0;
         ::GetWindowThreadProcessId(window, &process);
-        m_hook = ::SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr,
+        m_hook = ::SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr,
                                    &OnEvent, process, 0, WINEVENT_OUTOFCONTEXT);
     }
-    ~NameChangeListener() {
+    ~ReaderEvents() {
         if (m_hook) ::UnhookWinEvent(m_hook);
     }
-    NameChangeListener(const NameChangeListener&) = delete;
-    NameChangeListener& operator=(const NameChangeListener&) = delete;
+    ReaderEvents(const ReaderEvents&) = delete;
+    ReaderEvents& operator=(const ReaderEvents&) = delete;
 
     bool Listening() const { return m_hook != nullptr; }
-    static int Heard() { return s_heard; }
+    static int Names() { return s_names; }
+    static int LiveRegions() { return s_liveRegions; }
 
 private:
-    static void CALLBACK OnEvent(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD,
-                                 DWORD) {
-        if (window == s_window && object == OBJID_CLIENT && child == CHILDID_SELF) ++s_heard;
+    static void CALLBACK OnEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child,
+                                 DWORD, DWORD) {
+        if (window != s_window || object != OBJID_CLIENT || child != CHILDID_SELF) return;
+        if (event == EVENT_OBJECT_NAMECHANGE) ++s_names;
+        if (event == EVENT_OBJECT_LIVEREGIONCHANGED) ++s_liveRegions;
     }
     HWINEVENTHOOK m_hook = nullptr;
     static inline HWND s_window = nullptr;
-    static inline int s_heard = 0;
+    static inline int s_names = 0;
+    static inline int s_liveRegions = 0;
 };
 
-TEST_F(ProgramTest, AFaultInTheStatusLineIsAnnounced) {
+// Narrator and NVDA speak a status line that changes away from the focus only as a live region.
+TEST_F(ProgramTest, AFaultInAStatusLineIsAnnounced) {
     ProgramDriver& velmar = StartProgram();
-    const NameChangeListener listener(velmar.Item(IDC_MEANING_STATUS));
-    ASSERT_TRUE(listener.Listening());
-    ReplaceText(velmar, IDC_EXPRESSION, "P &");
-    velmar.ClickItem(IDC_EXPRESSION_SET);
-    ASSERT_TRUE(velmar.WaitUntil([&] { return !velmar.Text(IDC_MEANING_STATUS).empty(); }));
-    EXPECT_TRUE(velmar.WaitUntil([] { return NameChangeListener::Heard() > 0; }));
+    const struct {
+        int status, field, button;
+    } lines[] = {{IDC_MEANING_STATUS, IDC_EXPRESSION, IDC_EXPRESSION_SET},
+                 {IDC_MASK_STATUS, IDC_MASK_BACKGROUND, IDC_MASKBLT_1TO2}};
+    for (const auto& line : lines) {
+        SCOPED_TRACE(line.status);
+        const ReaderEvents listener(velmar.Item(line.status));
+        ASSERT_TRUE(listener.Listening());
+        ReplaceText(velmar, line.field, "P &");
+        velmar.ClickItem(line.button);
+        ASSERT_TRUE(velmar.WaitUntil([&] { return !velmar.Text(line.status).empty(); }));
+        EXPECT_TRUE(velmar.WaitUntil([] { return ReaderEvents::LiveRegions() > 0; }));
+        EXPECT_TRUE(velmar.WaitUntil([] { return ReaderEvents::Names() > 0; }));
+    }
 }
 
 // Clipboard managers and remote sessions hold the clipboard for a moment; a copy that cannot

@@ -98,7 +98,9 @@ TEST_F(ProgramTest, MaskBltDrawsASpriteThroughTheMaskAndABadBackgroundDrawsNothi
     ASSERT_TRUE(velmar.WaitUntil([&] { return !velmar.Text(IDC_MEANING_STATUS).empty(); }));
     const std::string expressionFault = velmar.Text(IDC_MEANING_STATUS);
     ReplaceText(velmar, IDC_MASK_BACKGROUND, "D & Q");
-    velmar.ClickItem(IDC_MASKBLT_2TO1);
+    // From the keyboard, so the button carries the default frame while it has the focus.
+    ASSERT_TRUE(velmar.FocusItem(IDC_MASKBLT_2TO1));
+    velmar.PostKey(velmar.Item(IDC_MASKBLT_2TO1), VK_SPACE);
     EXPECT_TRUE(velmar.WaitForText(
         IDC_MASK_STATUS,
         "expression: unknown operand 'Q' at position 5 (operands are P, S, D, 0, 1)"));

@@ -42,6 +42,19 @@ Pixels Stretched(const Pixels& picture, SIZE from, SIZE to) {
     return target.Read();
 }
 
+// What Windows does when the window moves to a monitor of another scale: it lays the picture
+// buttons out at their new size, then tells the window. Wine has no such move, so the test does
+// both as Windows would.
+void MoveToScale(const MainWindow& window, UINT dpi, SIZE pictureSize) {
+    for (const int id : {IDC_PICTURE1, IDC_PICTURE2, IDC_MASK_PICTURE})
+        ResizeClient(window.Item(id), pictureSize);
+    RECT suggested{};
+    ::GetWindowRect(window.Handle(), &suggested);
+    ::SendMessageA(window.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                   reinterpret_cast<LPARAM>(&suggested));
+    PumpMessages();
+}
+
 int IconWidth(HWND window, WPARAM which) {
     const auto icon = reinterpret_cast<HICON>(::SendMessageA(window, WM_GETICON, which, 0));
     ICONINFO info{};
@@ -74,15 +87,8 @@ TEST(ScaleChange, PicturesPickersAndIconsFollowANewScale) {
     const SIZE before = ClientSize(window.Item(IDC_PICTURE2));
     const Pixels made = Shown(window.Item(IDC_PICTURE2));
     const SIZE after{before.cx * 3 / 2, before.cy * 3 / 2};
-    for (const int id : {IDC_PICTURE1, IDC_PICTURE2, IDC_MASK_PICTURE})
-        ResizeClient(window.Item(id), after);
+    MoveToScale(window, 144, after);
     ASSERT_EQ(ClientSize(window.Item(IDC_PICTURE1)).cx, after.cx);
-
-    RECT suggested{};
-    ::GetWindowRect(window.Handle(), &suggested);
-    ::SendMessageA(window.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
-                   reinterpret_cast<LPARAM>(&suggested));
-    PumpMessages();
 
     EXPECT_EQ(Shown(window.Item(IDC_PICTURE1)), DefaultPicture(0, after))
         << "a default picture is drawn anew at the new size";
@@ -102,6 +108,24 @@ TEST(ScaleChange, PicturesPickersAndIconsFollowANewScale) {
     // A blit after the change covers the whole new picture.
     ClickButton(window.Handle(), IDC_BLT_2TO1);
     EXPECT_EQ(Shown(window.Item(IDC_PICTURE1)), Shown(window.Item(IDC_PICTURE2)));
+}
+
+// Each new size is made from the picture as the user made it, never from the last stretch, so
+// the 1-pixel outlines do not wear away with every move between monitors.
+TEST(ScaleChange, MovesToAnotherScaleAndBackKeepAUserMadePictureExactly) {
+    MainWindow window;
+    ASSERT_TRUE(window.Created());
+    ClickButton(window.Handle(), IDC_BLT_1TO2);
+    ClickButton(window.Handle(), IDC_MASK_INVERT);
+    const SIZE before = ClientSize(window.Item(IDC_PICTURE2));
+    const Pixels sample = Shown(window.Item(IDC_PICTURE2));
+    const Pixels mask = Shown(window.Item(IDC_MASK_PICTURE));
+    for (int move = 0; move < 5; ++move) {
+        MoveToScale(window, 144, {before.cx * 3 / 2, before.cy * 3 / 2});
+        MoveToScale(window, 96, before);
+    }
+    EXPECT_EQ(Shown(window.Item(IDC_PICTURE2)), sample);
+    EXPECT_EQ(Shown(window.Item(IDC_MASK_PICTURE)), mask);
 }
 
 }  // namespace

@@ -149,6 +149,18 @@ TEST(ColorCombo, DrawsTheEntryAsABarFramedInTheHighlightOrWindowColour) {
         EXPECT_EQ(target.Read(), expected) << "action " << c.action << " state " << c.state;
     }
 
+    // A bar of the list's own colour is outlined: a white choice must not look like none.
+    target.Fill(kFill);
+    DRAWITEMSTRUCT same = ItemRequest(target.dc, ODA_DRAWENTIRE, 0);
+    same.itemData = window;
+    combo.DrawItem(&same);
+    RECT inside = kBar;
+    ::InflateRect(&inside, -1, -1);
+    const Pixels outlined = Painted(Painted(Painted(untouched, target.size, kItem, window),
+                                            target.size, kBar, ::GetSysColor(COLOR_WINDOWTEXT)),
+                                    target.size, inside, window);
+    EXPECT_EQ(target.Read(), outlined);
+
     // A change of focus alone draws nothing: no focus rectangle, ever.
     target.Fill(kFill);
     DRAWITEMSTRUCT focus = ItemRequest(target.dc, ODA_FOCUS, ODS_FOCUS | ODS_SELECTED);
@@ -262,14 +274,16 @@ TEST(ColorCombo, MissingBrushStopsTheDrawingAsAnUnavailableResource) {
     item.hwndItem = dlg.m_combo.m_hWnd;
     MessageBoxWatcher boxes;
     const Pixels fallback = Painted(untouched, target.size, kItem, ::GetSysColor(COLOR_WINDOW));
-    for (int attempt = 0; attempt < 2; ++attempt) {
+    const auto failToDraw = [&](CComboTestDlg& owner) {
         target.Fill(kFill);
-        {
-            GdiQuotaHog hog;
-            dlg.m_combo.m_hog = &hog;
-            dlg.SendMessage(WM_DRAWITEM, IDC_PATTERN_COLOR1, reinterpret_cast<LPARAM>(&item));
-            dlg.m_combo.m_hog = nullptr;
-        }
+        item.hwndItem = owner.m_combo.m_hWnd;
+        GdiQuotaHog hog;
+        owner.m_combo.m_hog = &hog;
+        owner.SendMessage(WM_DRAWITEM, IDC_PATTERN_COLOR1, reinterpret_cast<LPARAM>(&item));
+        owner.m_combo.m_hog = nullptr;
+    };
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        failToDraw(dlg);
         EXPECT_EQ(boxes.Count(), attempt) << "nothing shown while painting";
         EXPECT_EQ(target.Read(), fallback);
         PumpMessages();
@@ -277,6 +291,18 @@ TEST(ColorCombo, MissingBrushStopsTheDrawingAsAnUnavailableResource) {
     ASSERT_EQ(boxes.Count(), 1) << "reported once, however often the drawing fails";
     EXPECT_EQ(boxes.Last().text, "A required resource was unavailable.");
     EXPECT_EQ(boxes.Last().icon, static_cast<UINT>(MB_ICONSTOP));
+
+    // Per window: one that goes before its report arrives takes its fault with it, and another
+    // window's fault is still told.
+    for (const bool destroyedFirst : {true, false}) {
+        CComboTestDlg other;
+        ASSERT_TRUE(other.Open());
+        other.m_combo.AddColors();
+        failToDraw(other);
+        if (destroyedFirst) other.DestroyWindow();
+        PumpMessages();
+    }
+    EXPECT_EQ(boxes.Count(), 2);
 }
 
 }  // namespace
