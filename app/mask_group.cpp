@@ -1,5 +1,6 @@
 #include "mask_group.h"
 
+#include "code_messages.h"
 #include "reading_fault.h"
 #include "resource.h"
 #include "rop_code.h"
@@ -70,8 +71,9 @@ void CMaskGroup::MaskBltOnto(int nDestination) {
         return;
     }
     RunCommittedCommand([&] {
-        const BOOL drawn = MaskBltSample(*m_panels[1 - nDestination], *m_panels[nDestination],
-                                         m_mask, MakeRop4(m_code.CurrentCode(), background.code));
+        const BOOL drawn =
+            MaskBltSample(*m_panels[1 - nDestination], *m_panels[nDestination], m_mask,
+                          MakeRop4(AskWindowCode(Window()), background.code));
         Report(drawn, nDestination == 0 ? "MaskBlt onto Bitmap 1 failed; it is as it was."
                                         : "MaskBlt onto Bitmap 2 failed; it is as it was.");
     });
@@ -104,7 +106,7 @@ void CMaskGroup::ShowRop4() {
         ::SetDlgItemTextA(Window(), IDC_MASK_HINT, "");
         return;
     }
-    const DWORD rop4 = MakeRop4(m_code.CurrentCode(), background.code);
+    const DWORD rop4 = MakeRop4(AskWindowCode(Window()), background.code);
     ::SetDlgItemTextA(Window(), IDC_MASK_ROP4,
                       (FormatFullRopCode(rop4) + "\r\n" + FormatMakeRop4(rop4)).c_str());
     ::SetDlgItemTextA(

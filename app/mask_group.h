@@ -1,7 +1,6 @@
 #pragma once
 
 #include "afxwin.h"
-#include "code_holder.h"
 #include "picture_button.h"
 #include "sample_mask.h"
 
@@ -11,8 +10,8 @@
 // Its status line says what went wrong in the group, and clears as the entry changes.
 class CMaskGroup : public CDialogGroup {
 public:
-    CMaskGroup(CWnd& window, CodeHolder& code, SamplePanel& panel1, SamplePanel& panel2)
-        : CDialogGroup(window), m_code(code), m_panels{&panel1, &panel2}, m_picture(m_mask) {}
+    CMaskGroup(CWnd& window, SamplePanel& panel1, SamplePanel& panel2)
+        : CDialogGroup(window), m_panels{&panel1, &panel2}, m_picture(m_mask) {}
 
     void AttachControls(CDataExchange* pDX) override;
     // The mask at the button's size with its default disc, and "D" in the entry.
@@ -36,7 +35,6 @@ private:
     void MaskBltOnto(int nDestination);
     void Report(BOOL done, const char* fault);
 
-    CodeHolder& m_code;
     SamplePanel* m_panels[2];
     SampleMask m_mask;
     CPictureButton m_picture;

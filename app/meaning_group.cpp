@@ -3,6 +3,7 @@
 #include <string>
 
 #include "clipboard_text.h"
+#include "code_messages.h"
 #include "reading_fault.h"
 #include "resource.h"
 #include "rop_copy_form.h"
@@ -53,7 +54,7 @@ void CMeaningGroup::OnSet() {
         return;
     }
     m_status.Clear();
-    m_code.SetCode(RopTruthTable::CodeFromIndex(reading.result.index));
+    GiveWindowCode(Window(), RopTruthTable::CodeFromIndex(reading.result.index));
 }
 
 // A mended text has no fault yet.
@@ -71,7 +72,7 @@ void CMeaningGroup::OnCopy() {
     const RopCopyForm form = chosen > 0 && static_cast<size_t>(chosen) < kRopCopyForms.size()
                                  ? kRopCopyForms[static_cast<size_t>(chosen)]
                                  : RopCopyForm::C;
-    const RopCopyResult copy = RopCopyText(form, m_code.CurrentCode());
+    const RopCopyResult copy = RopCopyText(form, AskWindowCode(Window()));
     if (!copy.ok) {
         m_status.Show(copy.text.c_str());
         return;

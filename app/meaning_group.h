@@ -3,14 +3,13 @@
 #include <cstdint>
 
 #include "afxwin.h"
-#include "code_holder.h"
 
 // The "Meaning" area: what the code the result column shows means (its published RPN, GDI name,
 // a shortest C expression and the operands it uses), the Expression field with Set, and Copy
 // with the form it copies in. Its status line says what went wrong with Set or Copy, nothing else.
 class CMeaningGroup : public CDialogGroup {
 public:
-    CMeaningGroup(CWnd& window, CodeHolder& code) : CDialogGroup(window), m_code(code) {}
+    explicit CMeaningGroup(CWnd& window) : CDialogGroup(window) {}
 
     void AttachControls(CDataExchange* pDX) override;
     // The forms Copy offers; the list keeps its choice for the run.
@@ -27,7 +26,6 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    CodeHolder& m_code;
     CStatusLine m_status;
     int m_nShownIndex = -1;  // -1 before the first
 };

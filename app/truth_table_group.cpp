@@ -50,4 +50,4 @@ void CTruthTableGroup::OnHexChanged() {
     if (HexHasFocus()) Window().PostMessage(WM_COMMAND, ID_SYNC_FROM_HEX, 0);
 }
 
-void CTruthTableGroup::OnSrcCopy() { m_code.SetCode(kSrcCopy); }
+void CTruthTableGroup::OnSrcCopy() { GiveWindowCode(Window(), kSrcCopy); }

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "afxwin.h"
-#include "code_holder.h"
+#include "code_messages.h"
 #include "resource.h"
 
 // The truth table with the Hex field and SRCCOPY: two views of the window's code. A click on a
@@ -11,7 +11,7 @@
 // matching sync command, so the sync runs after the control has finished with its event.
 class CTruthTableGroup : public CDialogGroup {
 public:
-    CTruthTableGroup(CWnd& window, CodeHolder& code) : CDialogGroup(window), m_code(code) {}
+    explicit CTruthTableGroup(CWnd& window) : CDialogGroup(window) {}
 
     // The pattern, source and destination columns.
     void SetUp() override;
@@ -30,6 +30,4 @@ protected:
 
 private:
     bool HexHasFocus() const { return ::GetFocus() == Item(IDC_HEX); }
-
-    CodeHolder& m_code;
 };

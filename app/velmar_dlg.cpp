@@ -1,6 +1,7 @@
 #include "velmar_dlg.h"
 
 #include "app_settings.h"
+#include "code_messages.h"
 #include "enter_key.h"
 #include "resource.h"
 #include "rop_code.h"
@@ -23,15 +24,17 @@ ON_COMMAND(ID_SYNC_FROM_TABLE, &CVelmarDlg::OnSyncFromTable)
 ON_WM_DPICHANGED()
 ON_MESSAGE(kScaleChangedMessage, &CVelmarDlg::OnScaleChanged)
 ON_MESSAGE(kBringToFrontMessage, &CVelmarDlg::OnBringToFront)
+ON_MESSAGE(WM_APP_GETCODE, &CVelmarDlg::OnGetCode)
+ON_MESSAGE(WM_APP_SETCODE, &CVelmarDlg::OnSetCode)
 END_MESSAGE_MAP()
 
 CVelmarDlg::CVelmarDlg(CWnd* pParent)
     : CDialog(IDD_VELMAR_DIALOG, pParent),
       m_dwRop(kSrcCopy),
-      m_truthTable(*this, *this),
+      m_truthTable(*this),
       m_panels{{*this, 0, m_samplesStatus}, {*this, 1, m_samplesStatus}},
-      m_mask(*this, *this, m_panels[0].Panel(), m_panels[1].Panel()),
-      m_meaning(*this, *this),
+      m_mask(*this, m_panels[0].Panel(), m_panels[1].Panel()),
+      m_meaning(*this),
       // Bitmap 2 before Bitmap 1, the mask after both: the order the pictures have always been
       // made in.
       m_groups{&m_truthTable, &m_panels[1], &m_panels[0], &m_mask, &m_meaning} {}

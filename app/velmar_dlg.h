@@ -1,7 +1,6 @@
 #pragma once
 
 #include "afxwin.h"
-#include "code_holder.h"
 #include "mask_group.h"
 #include "meaning_group.h"
 #include "sample_panel_group.h"
@@ -11,7 +10,7 @@
 // The main window: the mediator between its groups. It holds the current code and tells every
 // group that shows it when it changes (ShowCode); the groups handle their own controls through
 // their own message maps, chained from this one, and never know this class.
-class CVelmarDlg : public CDialog, private CodeHolder {
+class CVelmarDlg : public CDialog {
 public:
     explicit CVelmarDlg(CWnd* pParent = nullptr);
 
@@ -35,6 +34,11 @@ protected:
     void OnDpiChanged(UINT nDpi, const RECT* pSuggested);
     LRESULT OnScaleChanged(WPARAM wParam, LPARAM);
     LRESULT OnBringToFront(WPARAM, LPARAM);
+    LRESULT OnGetCode(WPARAM, LPARAM) { return static_cast<LRESULT>(CurrentCode()); }
+    LRESULT OnSetCode(WPARAM wParam, LPARAM) {
+        SetCode(static_cast<DWORD>(wParam));
+        return 0;
+    }
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -42,8 +46,10 @@ private:
     static constexpr UINT kBringToFrontMessage = WM_APP + 1;
     static constexpr UINT kScaleChangedMessage = WM_APP + 2;
 
-    DWORD CurrentCode() const override;
-    void SetCode(DWORD dwRop) override;
+    // The code a blit uses: the Hex field's while it holds one in range, else the column's.
+    DWORD CurrentCode() const;
+    // Commit, the code, load, and the result column from it.
+    void SetCode(DWORD dwRop);
     // The data exchange of the code alone: the Hex field and its range.
     BOOL ExchangeCode(BOOL bSaveAndValidate);
     // The one path a new code takes to the groups that show it.

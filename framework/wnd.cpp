@@ -217,11 +217,11 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     bool defaultRequested = false;
     bool* outer = m_pDefaultRequested;
     m_pDefaultRequested = &defaultRequested;
-    struct Restore {
+    struct OuterRequest {
         CWnd* wnd;
         bool* outer;
-        ~Restore() { wnd->m_pDefaultRequested = outer; }
-    } restore{this, outer};
+        ~OuterRequest() { wnd->m_pDefaultRequested = outer; }
+    } restoredOnReturn{this, outer};
 
     *pResult = 0;
     if (message == WM_COMMAND) return OnCommand(wParam, lParam) && !defaultRequested;

@@ -43,6 +43,3 @@ struct ParsedCommandLine {
 // plain argument is a pen mix, and with --table it lists the mixes. --vectors and --emit go with a
 // ternary operation or with all 256 (--emit c alone, like --table, means all of them).
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args);
-
-// At most a few dozen characters of an argument, with anything unprintable escaped, for messages.
-std::string QuoteArgument(const std::string& arg);

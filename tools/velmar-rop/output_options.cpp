@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "command_line.h"
+#include "quote_argument.h"
 #include "rop_vectors.h"
 
 namespace {

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <string>
+
+// At most a few dozen characters of an argument, with anything unprintable escaped, for messages.
+std::string QuoteArgument(const std::string& arg);
