@@ -7,6 +7,7 @@
 #include "data_exchange.h"
 #include "dpi.h"
 #include "exceptions.h"
+#include "paint_fault.h"
 #include "start_monitor.h"
 
 namespace {
@@ -75,6 +76,45 @@ HWND CWnd::Detach() {
     }
     m_hWnd = nullptr;
     return hWnd;
+}
+
+BOOL CWnd::SubclassWindow(HWND hWnd) {
+    if (!Attach(hWnd)) return FALSE;
+    m_pfnSuper = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::SubclassProc)));
+    return TRUE;
+}
+
+BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent) {
+    return SubclassWindow(::GetDlgItem(pParent->m_hWnd, static_cast<int>(nID)));
+}
+
+LRESULT CALLBACK CWnd::SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    CWnd* wnd = FromHandlePermanent(hWnd);
+    if (!wnd || !wnd->m_pfnSuper) return ::DefWindowProcA(hWnd, message, wParam, lParam);
+    const WNDPROC super = wnd->m_pfnSuper;
+    if (message == AfxPaintFaultMessage()) {
+        AfxReportDeferredPaintFault(hWnd);
+        return 0;
+    }
+    if (message == WM_NCDESTROY) {
+        AfxForgetPaintFaults(hWnd);
+        ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(super));
+        wnd->m_pfnSuper = nullptr;
+        wnd->Detach();
+        return ::CallWindowProcA(super, hWnd, message, wParam, lParam);
+    }
+    try {
+        LRESULT result = 0;
+        if (wnd->OnWndMsg(message, wParam, lParam, &result)) return result;
+    } catch (...) {
+        if (AfxIsPaintMessage(message))
+            AfxDeferPaintFault(hWnd, message, lParam);
+        else
+            AfxReportWindowProcException();
+        return 0;
+    }
+    return ::CallWindowProcA(super, hWnd, message, wParam, lParam);
 }
 
 BOOL CWnd::UpdateData(BOOL bSaveAndValidate) {

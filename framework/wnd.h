@@ -22,6 +22,11 @@ public:
     static CWnd* FromHandlePermanent(HWND hWnd);
     BOOL Attach(HWND hWnd);
     HWND Detach();
+    // Takes over a control's window procedure: its messages go through this object's message map
+    // first, and what the map does not take (or a handler leaves to Default) goes on to the
+    // control's own procedure. Undone when the control goes.
+    BOOL SubclassWindow(HWND hWnd);
+    BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
     HWND GetSafeHwnd() const { return m_hWnd; }
     operator HWND() const { return m_hWnd; }
 
@@ -77,8 +82,10 @@ protected:
     BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 
 private:
+    static LRESULT CALLBACK SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
     void CenterOnce(CWnd* pAlternateOwner);
 
+    WNDPROC m_pfnSuper = nullptr;
     bool* m_pDefaultRequested = nullptr;
 };
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
 
 #include "afxwin.h"
 #include "test_dialog.h"
@@ -73,6 +74,32 @@ TEST(DialogGroups, ChainedGroupsAreTriedFirstEachTakingItsOwnAndTheRestGoesOn) {
     }
     EXPECT_EQ(dlg.SendMessage(kGroupMessage), 1) << "window messages reach a group too";
     EXPECT_EQ(dlg.m_first.m_messages, 1);
+}
+
+// A control whose messages go through a map of its own before its own procedure.
+class CNoXEdit : public CWnd {
+protected:
+    LRESULT OnChar(WPARAM wParam, LPARAM) {
+        if (wParam != 'x') Default();
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CNoXEdit, CWnd)
+ON_MESSAGE(WM_CHAR, &CNoXEdit::OnChar)
+END_MESSAGE_MAP()
+
+TEST(SubclassedControl, TakesWhatItsMapHandlesAndLeavesTheRestToTheControl) {
+    CNoXEdit edit;
+    {
+        CDialog dlg(IDD_TEST_DIALOG);
+        ASSERT_TRUE(dlg.Create(IDD_TEST_DIALOG));
+        ASSERT_TRUE(edit.SubclassDlgItem(IDC_TEST_EDIT, &dlg));
+        for (const char c : {'a', 'x', 'b'}) edit.SendMessage(WM_CHAR, c);
+        EXPECT_EQ(std::string(edit.GetWindowText()), "ab");
+    }
+    EXPECT_EQ(edit.m_hWnd, nullptr) << "let go when the control went";
 }
 
 RECT WindowRect(HWND window) {
