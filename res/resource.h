@@ -68,6 +68,49 @@
 // Main dialog: the form Copy puts the code on the clipboard in.
 #define IDC_COPY_FORM 3078
 
+// Main dialog: each panel's brush. Bitmap 1's ids first, then Bitmap 2's.
+#define IDC_BRUSH1 3080
+#define IDC_BRUSH2 3081
+#define IDC_BRUSH_ORIGIN_X1 3082
+#define IDC_BRUSH_ORIGIN_Y1 3083
+#define IDC_BRUSH_ORIGIN_X2 3084
+#define IDC_BRUSH_ORIGIN_Y2 3085
+#define IDC_BRUSH_EDIT1 3086
+#define IDC_BRUSH_EDIT2 3087
+#define IDC_BRUSH_ORIGIN_X1_SPIN 3111
+#define IDC_BRUSH_ORIGIN_Y1_SPIN 3112
+#define IDC_BRUSH_ORIGIN_X2_SPIN 3113
+#define IDC_BRUSH_ORIGIN_Y2_SPIN 3114
+#define IDC_BRUSH_COLORS1 3115
+#define IDC_BRUSH_COLORS2 3116
+
+// Main dialog: the pictures as a workbench (open, paste, copy, undo), and the mask as a source.
+#define IDC_MASK_BLT_TO1 3088
+#define IDC_MASK_BLT_TO2 3089
+#define ID_PASTE_PICTURE1 3100
+#define ID_PASTE_PICTURE2 3101
+#define ID_PASTE_MASK 3102
+#define ID_COPY_PICTURE1 3103
+#define ID_COPY_PICTURE2 3104
+#define ID_COPY_MASK 3105
+#define ID_OPEN_PICTURE1 3106
+#define ID_OPEN_PICTURE2 3107
+#define ID_OPEN_MASK 3108
+#define ID_UNDO_PICTURE 3109
+#define ID_REDO_PICTURE 3110
+
+// Main dialog: the code as a diagram, and the pixel inspector.
+#define IDC_ROP_DIAGRAM 3090
+#define IDC_KARNAUGH_MAP 3091
+#define IDC_PIXEL_INSPECTOR 3092
+
+// The brush pattern editor.
+#define IDD_PATTERN_EDITOR 1001
+#define IDC_PATTERN_GRID 3120
+#define IDC_PATTERN_INVERT 3121
+#define IDC_PATTERN_CLEAR 3122
+#define IDC_PATTERN_PREVIEW 3123
+
 // Commands the main dialog posts to itself; no control has these ids.
 #define ID_SYNC_FROM_HEX 3059
 #define ID_SYNC_FROM_TABLE 3060
