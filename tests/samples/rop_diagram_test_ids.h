@@ -1,0 +1,4 @@
+#pragma once
+
+#define IDD_ROP_DIAGRAM_TEST 100
+#define IDC_ROP_DIAGRAM_TEST_BEFORE 101
