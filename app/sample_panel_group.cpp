@@ -15,6 +15,8 @@ ON_CONTROL_RANGE(BN_CLICKED, IDC_DEFAULT_PICTURE1, IDC_DEFAULT_PICTURE2,
                  &CSamplePanelGroup::OnDefaultPicture)
 ON_CONTROL_RANGE(BN_CLICKED, IDC_DEFAULT_COLORS1, IDC_DEFAULT_COLORS2,
                  &CSamplePanelGroup::OnDefaultColors)
+ON_CONTROL_RANGE(CBN_SELCHANGE, IDC_BRUSH1, IDC_BRUSH2, &CSamplePanelGroup::OnBrushListed)
+ON_CONTROL_RANGE(BN_CLICKED, IDC_BRUSH_EDIT1, IDC_BRUSH_EDIT2, &CSamplePanelGroup::OnEditPattern)
 END_MESSAGE_MAP()
 
 CSamplePanelGroup::CSamplePanelGroup(CWnd& window, int nPanel, CStatusLine& status)
@@ -23,7 +25,8 @@ CSamplePanelGroup::CSamplePanelGroup(CWnd& window, int nPanel, CStatusLine& stat
       m_ids(kControls[nPanel]),
       m_status(status),
       m_panel(nPanel),
-      m_picture(m_panel.m_picture) {}
+      m_picture(m_panel.m_picture),
+      m_brush(window, nPanel, m_panel.m_brush) {}
 
 AfxMsgHandler CSamplePanelGroup::FindHandler(UINT nMessage, UINT nCode, UINT nID) {
     if (nMessage == WM_COMMAND && !IsOwnControl(nID)) return {};
@@ -33,7 +36,7 @@ AfxMsgHandler CSamplePanelGroup::FindHandler(UINT nMessage, UINT nCode, UINT nID
 bool CSamplePanelGroup::IsOwnControl(UINT nID) const {
     for (const int id : {m_ids.mono, m_ids.defaultPicture, m_ids.defaultColors})
         if (nID == static_cast<UINT>(id)) return true;
-    return false;
+    return m_brush.IsOwnControl(nID);
 }
 
 CColorCombo* CSamplePanelGroup::Picker(int n) {
@@ -72,6 +75,7 @@ void CSamplePanelGroup::SetUp() {
         Picker(n)->SetItemHeights(dpi);
     }
     m_picture.PresentAsGraphic();
+    m_brush.SetUp();
     CreateSampleBitmap(m_panel, m_picture.ClientSize());
 }
 

@@ -4,6 +4,7 @@
 
 #include "afxwin.h"
 #include "color_combo.h"
+#include "panel_brush.h"
 #include "picture_button.h"
 #include "sample_panel.h"
 
@@ -20,6 +21,8 @@ public:
     void ExchangeMode(CDataExchange* pDX);
     // The pickers' colours: after the code, so a failed code leaves the colours as they were.
     void ExchangeColors(CDataExchange* pDX);
+    // The brush: last of all, so an origin out of range stops only itself.
+    void ExchangeBrush(CDataExchange* pDX) { m_brush.Exchange(pDX); }
     // The pickers' colours and the picture at the button's size, with the default picture.
     void SetUp() override;
     // The pickers' heights, and the picture remade at the button's new size.
@@ -36,6 +39,8 @@ protected:
     void OnMono(UINT);
     void OnDefaultPicture(UINT);
     void OnDefaultColors(UINT);
+    void OnBrushListed(UINT) { m_brush.ShowListedStyle(); }
+    void OnEditPattern(UINT) { m_brush.EditPattern(); }
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -56,4 +61,5 @@ private:
     CColorCombo m_comboBk;
     CColorCombo m_comboText;
     CPictureButton m_picture;
+    CPanelBrush m_brush;
 };

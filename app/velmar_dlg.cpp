@@ -40,7 +40,8 @@ CVelmarDlg::CVelmarDlg(CWnd* pParent)
       m_groups{&m_truthTable, &m_panels[1], &m_panels[0], &m_mask, &m_meaning} {}
 
 // The order matters where a field fails: the B&W boxes are read before the code, the colours
-// after it, so a code that cannot be read leaves the colours as they were.
+// after it, so a code that cannot be read leaves the colours as they were; the brushes' origins
+// last, so one out of range stops only them.
 void CVelmarDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_SAMPLES_STATUS, m_samplesStatus);
     for (CDialogGroup* group : m_groups) group->AttachControls(pDX);
@@ -52,6 +53,7 @@ void CVelmarDlg::DoDataExchange(CDataExchange* pDX) {
     }
     for (CSamplePanelGroup& panel : m_panels) panel.ExchangeColors(pDX);
     if (!pDX->m_bSaveAndValidate) m_mask.Invalidate();
+    for (CSamplePanelGroup& panel : m_panels) panel.ExchangeBrush(pDX);
 }
 
 BOOL CVelmarDlg::ExchangeCode(BOOL bSaveAndValidate) {

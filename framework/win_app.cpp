@@ -1,5 +1,7 @@
 #include "win_app.h"
 
+#include <commctrl.h>
+
 #include "exceptions.h"
 #include "framework_ids.h"
 #include "start_monitor.h"
@@ -62,6 +64,10 @@ void AfxSetResourceHandle(HINSTANCE hInstance) { g_resources = hInstance; }
 BOOL AfxWinInit(HINSTANCE hInstance) {
     // Before any window of the program's own comes to the front.
     AfxGetStartMonitorWorkArea();
+    // The common controls that dialog templates name by class (up-down arrows) exist only once
+    // registered; with the manifest's version 6 they are themed.
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_UPDOWN_CLASS};
+    ::InitCommonControlsEx(&controls);
     g_instance = hInstance;
     if (!g_resources) g_resources = hInstance;
     if (!g_app) return FALSE;

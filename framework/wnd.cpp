@@ -39,6 +39,9 @@ void DropDeadTemporaries() {
 }  // namespace
 
 CWnd::~CWnd() {
+    // A window that outlives its object gets its own procedure back.
+    if (m_pfnSuper && ::IsWindow(m_hWnd))
+        ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
     if (m_hWnd) Detach();
 }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "picture_pixels.h"
+#include "picture_snapshot.h"
 #include "raster_device.h"
 
 namespace {
@@ -91,6 +93,25 @@ BOOL SamplePicture::Rescale(SIZE size) {
     std::swap(m_bitmap, bitmap);
     m_emptyBitmap = empty;
     m_size = size;
+    return TRUE;
+}
+
+BOOL SamplePicture::Adopt(const PictureSnapshot& snapshot) {
+    CBitmap bitmap;
+    CDC dc;  // after the bitmap: at the end it holds the old DC, deleted before the old bitmap
+    HGDIOBJ empty = nullptr;
+    if (!MakeBitmap(snapshot.size, snapshot.mono, bitmap, dc, empty)) return FALSE;
+    dc.SelectObject(empty);  // SetDIBits wants the bitmap in no DC
+    const BOOL filled = SetBitmapRows(bitmap, snapshot.size, snapshot.mono, snapshot.rows);
+    dc.SelectObject(bitmap.GetSafeHandle());
+    if (!filled) return FALSE;
+    std::swap(m_dc, dc);
+    std::swap(m_bitmap, bitmap);
+    m_emptyBitmap = empty;
+    m_size = snapshot.size;
+    m_bMono = snapshot.mono;
+    m_bDefault = snapshot.isDefault;
+    m_made.DeleteObject();
     return TRUE;
 }
 

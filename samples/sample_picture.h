@@ -2,6 +2,8 @@
 
 #include "afxwin.h"
 
+struct PictureSnapshot;
+
 // One picture of the window (a sample or the mask): a bitmap in a memory DC of its own, its size,
 // its kind (colour, in the screen's format, or black and white) and whether it still shows its
 // default picture, which it knows how to draw. It also keeps the picture as the user last made
@@ -29,6 +31,11 @@ public:
     // At a new size: the default drawn anew, any other picture stretched to it from the picture
     // as it was last made. FALSE, the picture unchanged, when the new bitmap cannot be made.
     BOOL Rescale(SIZE size);
+
+    // Takes the snapshot's size, kind, default flag and pixels, the picture as made dropped (see
+    // PictureHistory). FALSE, the picture unchanged, when the bitmap cannot be made or filled.
+    // Raises CResourceException when there is no screen DC.
+    BOOL Adopt(const PictureSnapshot& snapshot);
 
     // Into a picture button, pixel for pixel, never stretched, a black-and-white picture as white
     // 1 bits and black 0 bits; what the bitmap does not cover shows the button face.

@@ -85,6 +85,14 @@ const Command kCommands[] = {
                   : i % 3 == 1 ? IDC_MASK_FROM1
                                : IDC_MASK_DEFAULT_PICTURE);
      }},
+    {"brush of every style, and Blt onto it",
+     [](const MainWindow& w, int i) {
+         HWND list = w.Item(IDC_BRUSH2);
+         ::SendMessageA(list, CB_SETCURSEL, i % 9, 0);
+         ::SendMessageA(w.Handle(), WM_COMMAND, MAKEWPARAM(IDC_BRUSH2, CBN_SELCHANGE),
+                        reinterpret_cast<LPARAM>(list));
+         Click(w, IDC_BLT_1TO2);
+     }},
     {"About", [](const MainWindow& w, int) { Click(w, ID_APP_ABOUT); }, true},
     {"Help", [](const MainWindow& w, int) { Click(w, ID_HELP); }, true},
 };

@@ -1,7 +1,9 @@
 #include "blit_model.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <vector>
 
 #include "rop_quaternary.h"
 
@@ -25,8 +27,50 @@ std::uint32_t SourceBits(COLORREF pixel, const TestPanel& source, const TestPane
     return (pixel == kWhite ? destination.m_crBk : destination.m_crText) & kColourBits;
 }
 
-std::uint32_t PatternBits(const TestPanel& destination) {
-    return AsBits(destination.m_crPattern, destination.m_bMono);
+// Which pixels of a hatch brush's 8 x 8 cell are line and which gap is GDI's own design, so it is
+// read from GDI once: the brush drawn black on white at origin 0, 0.
+BrushPattern HatchPattern(BrushStyle style) {
+    SampleBrush hatch;
+    hatch.m_style = style;
+    CBrush brush;
+    CreateSampleBrush(brush, hatch, kBlack);
+    DrawTarget cell({8, 8}, kWhite);
+    CSavedDCState saved(cell.dc);
+    cell.dc.SetBkColor(kWhite);
+    cell.dc.SelectObject(brush);
+    cell.dc.PatBlt(0, 0, 8, 8, PATCOPY);
+    const Pixels pixels = cell.Read();
+    BrushPattern pattern{};
+    for (size_t i = 0; i < pixels.size(); ++i)
+        if (pixels[i] == kWhite) pattern[i / 8] |= static_cast<std::uint8_t>(0x80 >> (i % 8));
+    return pattern;
+}
+
+// P at every pixel of the destination: its brush's pattern moved by the brush origin, a pattern
+// bit 1 giving the hatch's gap or a monochrome pattern's 1 (both the background colour) and a 0
+// the hatch line (the pattern colour) or the monochrome pattern's 0 (the text colour).
+std::vector<std::uint32_t> PatternBits(const TestPanel& destination) {
+    const SampleBrush& brush = destination.m_brush;
+    const bool mono = destination.m_bMono != FALSE;
+    const SIZE size = destination.m_picture.Size();
+    std::vector<std::uint32_t> bits(static_cast<size_t>(size.cx * size.cy));
+    if (brush.m_style == BrushStyle::Solid) {
+        std::fill(bits.begin(), bits.end(), AsBits(destination.m_crPattern, mono));
+        return bits;
+    }
+    const BrushPattern pattern = brush.m_style == BrushStyle::Halftone ? kHalftonePattern
+                                 : brush.m_style == BrushStyle::Custom
+                                     ? brush.m_customPattern
+                                     : HatchPattern(brush.m_style);
+    const COLORREF zero =
+        TakesDcColors(brush.m_style) ? destination.m_crText : destination.m_crPattern;
+    for (size_t i = 0; i < bits.size(); ++i) {
+        const int x = static_cast<int>(i % static_cast<size_t>(size.cx));
+        const int y = static_cast<int>(i / static_cast<size_t>(size.cx));
+        const bool one = PatternBit(pattern, x - brush.m_nOriginX, y - brush.m_nOriginY);
+        bits[i] = AsBits(one ? destination.m_crBk : zero, mono);
+    }
+    return bits;
 }
 
 }  // namespace
@@ -51,6 +95,7 @@ BlitCheck CompareWithModel(TestPanel (&panels)[2], int nSrcPanel, const std::fun
     TestPanel& destination = panels[1 - nSrcPanel];
     const Pixels sourceBefore = ReadPanel(source);
     const Pixels destinationBefore = ReadPanel(destination);
+    const std::vector<std::uint32_t> pattern = PatternBits(destination);
 
     blit();
 
@@ -60,11 +105,10 @@ BlitCheck CompareWithModel(TestPanel (&panels)[2], int nSrcPanel, const std::fun
     BlitCheck check;
     check.sourceChanged = ReadPanel(source) != sourceBefore;
     for (size_t i = 0; i < after.size(); ++i) {
-        const COLORREF expected =
-            FromBits(ModelBits(indexOf(i), PatternBits(destination),
-                               SourceBits(sourceBefore[i], source, destination),
-                               AsBits(destinationBefore[i], mono), width),
-                     mono);
+        const COLORREF expected = FromBits(
+            ModelBits(indexOf(i), pattern[i], SourceBits(sourceBefore[i], source, destination),
+                      AsBits(destinationBefore[i], mono), width),
+            mono);
         ++check.compared;
         if ((after[i] & kColourBits) == expected) continue;
         if (check.mismatches++ == 0) {

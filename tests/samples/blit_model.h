@@ -9,8 +9,8 @@
 // What a blit must make of every destination pixel, worked out apart from GDI: the source pixel
 // converted to the destination's kind (colour to black and white: 1 where it equals the source
 // panel's background colour; black and white to colour: 1 gives the destination panel's
-// background colour, 0 its text colour), the destination panel's pattern colour as P, and each
-// bit from the operation index's bit 4P + 2S + D.
+// background colour, 0 its text colour), the destination panel's brush at that pixel as P, and
+// each bit from the operation index's bit 4P + 2S + D.
 std::uint32_t ModelBits(std::uint8_t index, std::uint32_t p, std::uint32_t s, std::uint32_t d,
                         int width);
 
