@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "bgra_pixel.h"
 #include "picture_placement.h"
+#include "picture_signature.h"
 
 namespace {
 
@@ -70,6 +73,37 @@ TEST(PicturePixels, LightAtALuminanceOf128AndAbove) {
         {0x00FFFFFF, true},                        // alpha plays no part
     };
     for (const Case& c : cases) EXPECT_EQ(IsLight(c.pixel), c.light) << std::hex << c.pixel;
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PictureSignature, TellsPictureFilesFromOthersByTheirFirstBytes) {
+    struct Case {
+        std::string bytes;
+        bool picture;
+    };
+    const Case cases[] = {
+        {"BM\x36\0", true},
+        {std::string("\x89PNG\r\n\x1A\n", 8), true},
+        {"GIF89a", true},
+        {"GIF87a", true},
+        {"\xFF\xD8\xFF\xE0", true},
+        {std::string("II*\0", 4), true},
+        {std::string("MM\0*", 4), true},
+        {std::string("\0\0\1\0", 4), true},
+        {"hello", false},
+        {"", false},
+        {std::string("\x89PNG\r\n", 6), false},  // too short to tell
+        {"GIF8", false},
+        {"B", false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(StartsLikeAPicture(reinterpret_cast<const std::uint8_t*>(c.bytes.data()),
+                                     c.bytes.size()),
+                  c.picture)
+            << c.bytes;
 }
 
 }  // namespace

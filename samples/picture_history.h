@@ -1,0 +1,54 @@
+#pragma once
+
+#include <deque>
+
+#include "afxwin.h"
+#include "picture_snapshot.h"
+#include "sample_picture.h"
+
+// Undo and redo of whole pictures, one history for all of a window's pictures, so Undo undoes the
+// last change wherever it was. Each step is a picture and a snapshot of it (its pixels, kind and
+// default flag) outside GDI. At most kStepLimit steps and kByteLimit bytes are kept, the oldest
+// going first; kByteLimit holds kStepLimit steps of a colour picture up to 360 x 360 pixels.
+// The pictures must outlive the history, or be forgotten with Clear().
+class PictureHistory {
+public:
+    static constexpr size_t kStepLimit = 64;
+    static constexpr size_t kByteLimit = 32u << 20;
+
+    // Before a change to the picture: keeps it as it is now and forgets what Redo had. FALSE,
+    // nothing kept and nothing forgotten, when the picture cannot be read or memory runs out.
+    bool Record(SamplePicture& picture);
+    // Forgets the step just recorded, when the change it preceded did not happen.
+    void Withdraw();
+
+    // The newest change undone (or redone): its picture takes the kept one back, at the size it
+    // has now, kind and default flag included, and what it showed is kept for Redo (or Undo).
+    // Returns that picture, for its panel to follow its kind and repaint; nullptr when there is
+    // nothing to undo (redo) or GDI refuses, and then nothing changed.
+    SamplePicture* Undo();
+    SamplePicture* Redo();
+
+    bool CanUndo() const { return !m_undo.empty(); }
+    bool CanRedo() const { return !m_redo.empty(); }
+    size_t UndoSteps() const { return m_undo.size(); }
+    // What the kept steps hold, both ways.
+    size_t Bytes() const { return m_bytes; }
+    void Clear();
+
+private:
+    struct Step {
+        SamplePicture* picture;
+        PictureSnapshot snapshot;
+    };
+
+    // Moves the newest step of `from` onto `to`, its picture swapped with the kept one.
+    SamplePicture* Swap(std::deque<Step>& from, std::deque<Step>& to);
+    void Push(std::deque<Step>& steps, Step step);
+    void Pop(std::deque<Step>& steps, bool oldest);
+    void Trim();
+
+    std::deque<Step> m_undo;  // oldest first
+    std::deque<Step> m_redo;  // farthest from now first
+    size_t m_bytes = 0;
+};
