@@ -33,11 +33,15 @@ bool FileStartsLikeAPicture(LPCWSTR path) {
 }
 
 // Decoders refuse a damaged file of their format as they refuse a file of none (Wine's say
-// "no component" for both), so the file's first bytes tell the two apart.
-CString RefusalFault(LPCWSTR path, HRESULT result) {
+// "no component" for both), so the file's first bytes tell the two apart. A system error while
+// the file is opened is the system's to explain; one while it is read (its end, say) means the
+// picture in it is incomplete.
+CString RefusalFault(LPCWSTR path, HRESULT result, bool opening) {
     if (result == E_OUTOFMEMORY) return kNoMemoryForPicture;
     if (IsUnknownFormat(result) && !FileStartsLikeAPicture(path)) return NotAPictureText(path);
-    if (HRESULT_FACILITY(result) == FACILITY_WIN32) return CannotOpenText(path, result);
+    if (opening && HRESULT_FACILITY(result) == FACILITY_WIN32 &&
+        result != HRESULT_FROM_WIN32(ERROR_HANDLE_EOF))
+        return CannotOpenText(path, result);
     return DamagedPictureText(path);
 }
 
@@ -87,14 +91,14 @@ PictureReading Decode(IWICImagingFactory* factory, LPCWSTR path) {
     ComPtr<IWICBitmapFrameDecode> frame;
     HRESULT result = factory->CreateDecoderFromFilename(
         path, nullptr, GENERIC_READ, WICDecodeMetadataCacheOnDemand, decoder.Receive());
-    if (FAILED(result)) return {{}, RefusalFault(path, result)};
+    if (FAILED(result)) return {{}, RefusalFault(path, result, true)};
     UINT width = 0, height = 0;
     if (FAILED(decoder->GetFrame(0, frame.Receive())) || FAILED(frame->GetSize(&width, &height)) ||
         width == 0 || height == 0)
         return {{}, DamagedPictureText(path)};
     if (width >= kDibSideLimit || height >= kDibSideLimit) return {{}, TooLargeText(width, height)};
     result = DecodeFrame(factory, frame.Get(), width, height, reading.picture);
-    if (FAILED(result)) return {{}, RefusalFault(path, result)};
+    if (FAILED(result)) return {{}, RefusalFault(path, result, false)};
     reading.picture.hasAlpha = !AllOpaque(reading.picture.pixels);
     return reading;
 }

@@ -1,0 +1,4 @@
+#include "afxwin.h"
+
+// The tests' application object: the framework needs one.
+CWinApp theTestApp;
