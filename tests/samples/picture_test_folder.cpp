@@ -2,7 +2,6 @@
 
 #include <shellapi.h>
 
-
 TestFolder::TestFolder() {
     wchar_t temp[MAX_PATH + 1] = {};
     ::GetTempPathW(MAX_PATH, temp);
