@@ -10,6 +10,7 @@
 
 BEGIN_MESSAGE_MAP(CVelmarDlg, CDialog)
 CHAIN_MSG_MAP_MEMBER(m_truthTable)
+CHAIN_MSG_MAP_MEMBER(m_diagram)
 CHAIN_MSG_MAP_MEMBER(m_panels[0])
 CHAIN_MSG_MAP_MEMBER(m_panels[1])
 CHAIN_MSG_MAP_MEMBER(m_mask)
@@ -32,12 +33,13 @@ CVelmarDlg::CVelmarDlg(CWnd* pParent)
     : CDialog(IDD_VELMAR_DIALOG, pParent),
       m_dwRop(kSrcCopy),
       m_truthTable(*this),
+      m_diagram(*this),
       m_panels{{*this, 0, m_samplesStatus}, {*this, 1, m_samplesStatus}},
       m_mask(*this, m_panels[0].Panel(), m_panels[1].Panel()),
       m_meaning(*this),
       // Bitmap 2 before Bitmap 1, the mask after both: the order the pictures have always been
       // made in.
-      m_groups{&m_truthTable, &m_panels[1], &m_panels[0], &m_mask, &m_meaning} {}
+      m_groups{&m_truthTable, &m_diagram, &m_panels[1], &m_panels[0], &m_mask, &m_meaning} {}
 
 // The order matters where a field fails: the B&W boxes are read before the code, the colours
 // after it, so a code that cannot be read leaves the colours as they were; the brushes' origins
@@ -85,6 +87,7 @@ void CVelmarDlg::SetCode(DWORD dwRop) {
 void CVelmarDlg::ShowCode() {
     const std::uint8_t index = RopTruthTable::IndexOfCode(m_dwRop);
     m_truthTable.ShowIndex(index);
+    m_diagram.ShowIndex(index);
     m_meaning.ShowIndex(index);
     m_mask.ShowRop4();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "afxwin.h"
+#include "diagram_group.h"
 #include "mask_group.h"
 #include "meaning_group.h"
 #include "sample_panel_group.h"
@@ -58,10 +59,11 @@ private:
 
     CStatusLine m_samplesStatus;
     CTruthTableGroup m_truthTable;
+    CDiagramGroup m_diagram;
     CSamplePanelGroup m_panels[2];
     CMaskGroup m_mask;
     CMeaningGroup m_meaning;
-    CDialogGroup* const m_groups[5];
+    CDialogGroup* const m_groups[6];
     CWindowIcon m_icon;
     bool m_bSetUp = false;
 };

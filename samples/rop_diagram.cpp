@@ -3,7 +3,6 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <cstdio>
 
 #include "rop_diagram_drawing.h"
 #include "rop_truth_table.h"
@@ -168,13 +167,15 @@ void CRopDiagram::RequestToggle() const {
 
 void CRopDiagram::UpdateText() {
     const RopTruthTable::Operands operands = RopTruthTable::RowOperands(m_focusedRow);
-    char text[64];
-    std::snprintf(text, sizeof text, "Row %d: P %d, S %d, D %d, result %d", m_focusedRow,
-                  int{operands.pattern}, int{operands.source}, int{operands.destination},
-                  (m_index >> (m_focusedRow - 1)) & 1);
+    // Digits put in by hand: the C library's formatting would be a tenth of the program.
+    const auto digit = [](int value) { return std::string(1, static_cast<char>('0' + value)); };
+    const std::string text = "Row " + digit(m_focusedRow) + ": P " + digit(operands.pattern) +
+                             ", S " + digit(operands.source) + ", D " +
+                             digit(operands.destination) + ", result " +
+                             digit((m_index >> (m_focusedRow - 1)) & 1);
     if (!m_hWnd || (m_textSet && m_text == text)) return;
     m_text = text;
     m_textSet = true;
-    SetWindowText(text);
+    SetWindowText(text.c_str());
     ::NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, m_hWnd, OBJID_CLIENT, CHILDID_SELF);
 }

@@ -44,9 +44,10 @@ build_preset() {
 # Xvfb picks a free display itself and names it on a pipe once it is ready, so two runs on one
 # machine never race for a number.
 display_pid=
-# The screen's size may be given (WIDTHxHEIGHT); 1280x1024 otherwise.
+# The screen's size may be given (WIDTHxHEIGHT); otherwise one that holds the main window whole at
+# 200 %, so tests read every control of it from the screen.
 start_private_display() {
-    local size=${1:-1280x1024}
+    local size=${1:-2560x1600}
     local pipe number=
     pipe=$(mktemp -u /tmp/velmar-display.XXXXXX)
     mkfifo "$pipe"
