@@ -34,26 +34,29 @@ Background ReadBackground(HWND entry) {
 BEGIN_MESSAGE_MAP(CMaskGroup, CDialogGroup)
 ON_BN_CLICKED(IDC_MASKBLT_1TO2, &CMaskGroup::OnMaskBlt1To2)
 ON_BN_CLICKED(IDC_MASKBLT_2TO1, &CMaskGroup::OnMaskBlt2To1)
+ON_BN_CLICKED(IDC_MASK_BLT_TO1, &CMaskGroup::OnMaskOnto1)
+ON_BN_CLICKED(IDC_MASK_BLT_TO2, &CMaskGroup::OnMaskOnto2)
 ON_BN_CLICKED(IDC_MASK_INVERT, &CMaskGroup::OnInvert)
 ON_BN_CLICKED(IDC_MASK_FROM1, &CMaskGroup::OnFrom1)
 ON_BN_CLICKED(IDC_MASK_DEFAULT_PICTURE, &CMaskGroup::OnDefaultPicture)
 ON_EN_CHANGE(IDC_MASK_BACKGROUND, &CMaskGroup::OnBackgroundEdited)
 END_MESSAGE_MAP()
 
-void CMaskGroup::AttachControls(CDataExchange* pDX) {
-    DDX_Control(pDX, IDC_MASK_PICTURE, m_picture);
-    DDX_Control(pDX, IDC_MASK_STATUS, m_status);
+void CMaskGroup::AttachControls(CDataExchange* pDX) { DDX_Control(pDX, IDC_MASK_STATUS, m_status); }
+
+SIZE CMaskGroup::MaskButtonSize() const {
+    RECT client{};
+    ::GetClientRect(Item(IDC_MASK_PICTURE), &client);
+    return {client.right - client.left, client.bottom - client.top};
 }
 
 void CMaskGroup::SetUp() {
-    m_picture.PresentAsGraphic();
-    m_mask.Create(m_picture.ClientSize());
+    m_mask.Create(MaskButtonSize());
     ::SetDlgItemTextA(Window(), IDC_MASK_BACKGROUND, kDefaultBackground);
 }
 
 void CMaskGroup::OnScaleChanged(UINT) {
-    Report(m_mask.Rescale(m_picture.ClientSize()), "The mask could not be made at the new scale.");
-    m_picture.Invalidate();
+    Report(m_mask.Rescale(MaskButtonSize()), "The mask could not be made at the new scale.");
 }
 
 void CMaskGroup::Report(BOOL done, const char* fault) {
@@ -71,26 +74,50 @@ void CMaskGroup::MaskBltOnto(int nDestination) {
         return;
     }
     RunCommittedCommand([&] {
-        const BOOL drawn =
-            MaskBltSample(*m_panels[1 - nDestination], *m_panels[nDestination], m_mask,
-                          MakeRop4(AskWindowCode(Window()), background.code));
+        SamplePanel& destination = *m_panels[nDestination];
+        const BOOL drawn = m_history.RecordChange(destination.m_picture, [&] {
+            return MaskBltSample(*m_panels[1 - nDestination], destination, m_mask,
+                                 MakeRop4(AskWindowCode(Window()), background.code));
+        });
         Report(drawn, nDestination == 0 ? "MaskBlt onto Bitmap 1 failed; it is as it was."
                                         : "MaskBlt onto Bitmap 2 failed; it is as it was.");
     });
 }
 
+// The mask as an ordinary source, its 1 bits the destination's Bk Color and 0 bits its Text
+// Color, as GDI converts any black-and-white source.
+void CMaskGroup::BltMaskOnto(int nDestination) {
+    RunCommittedCommand([&] {
+        SamplePanel& destination = *m_panels[nDestination];
+        const BOOL drawn = m_history.RecordChange(destination.m_picture, [&] {
+            return BltMaskSample(m_mask, destination, AskWindowCode(Window()));
+        });
+        Report(drawn, nDestination == 0 ? "Blt of the mask onto Bitmap 1 failed; it is as it was."
+                                        : "Blt of the mask onto Bitmap 2 failed; it is as it was.");
+    });
+}
+
 void CMaskGroup::OnInvert() {
-    RunCommittedCommand(
-        [this] { Report(m_mask.Invert(), "Invert failed; the mask is as it was."); });
+    RunCommittedCommand([this] {
+        Report(m_history.RecordChange(m_mask, [this] { return m_mask.Invert(); }),
+               "Invert failed; the mask is as it was.");
+    });
 }
 
 void CMaskGroup::OnFrom1() {
-    RunCommittedCommand(
-        [this] { Report(m_mask.TakeFrom(*m_panels[0]), "From 1 failed; the mask is as it was."); });
+    RunCommittedCommand([this] {
+        Report(m_history.RecordChange(m_mask, [this] { return m_mask.TakeFrom(*m_panels[0]); }),
+               "From 1 failed; the mask is as it was.");
+    });
 }
 
 void CMaskGroup::OnDefaultPicture() {
-    RunCommittedCommand([this] { m_mask.DrawDefault(); });
+    RunCommittedCommand([this] {
+        m_history.RecordChange(m_mask, [this] {
+            m_mask.DrawDefault();
+            return m_mask.Ready();
+        });
+    });
 }
 
 // A mended entry has no fault yet, and the code it makes is shown at once.

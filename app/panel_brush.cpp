@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "pattern_editor_dlg.h"
 #include "resource.h"
 
 namespace {
@@ -69,7 +70,10 @@ void CPanelBrush::ShowStyle(BrushStyle style) {
                       monochrome ? "0 bits: Text Color, 1 bits: Bk Color" : "");
 }
 
-void CPanelBrush::EditPattern() {}
+void CPanelBrush::EditPattern() {
+    CPatternEditorDlg editor(&m_window, m_nPanel + 1, m_brush.m_customPattern);
+    if (editor.DoModal() == IDOK) m_brush.m_customPattern = editor.Pattern();
+}
 
 bool CPanelBrush::IsOwnControl(UINT nID) const {
     const BrushControls& ids = kControls[m_nPanel];

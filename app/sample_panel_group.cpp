@@ -19,18 +19,25 @@ ON_CONTROL_RANGE(CBN_SELCHANGE, IDC_BRUSH1, IDC_BRUSH2, &CSamplePanelGroup::OnBr
 ON_CONTROL_RANGE(BN_CLICKED, IDC_BRUSH_EDIT1, IDC_BRUSH_EDIT2, &CSamplePanelGroup::OnEditPattern)
 END_MESSAGE_MAP()
 
-CSamplePanelGroup::CSamplePanelGroup(CWnd& window, int nPanel, CStatusLine& status)
+CSamplePanelGroup::CSamplePanelGroup(CWnd& window, int nPanel, CStatusLine& status,
+                                     PictureHistory& history)
     : CDialogGroup(window),
       m_nPanel(nPanel),
       m_ids(kControls[nPanel]),
       m_status(status),
+      m_history(history),
       m_panel(nPanel),
-      m_picture(m_panel.m_picture),
       m_brush(window, nPanel, m_panel.m_brush) {}
 
 AfxMsgHandler CSamplePanelGroup::FindHandler(UINT nMessage, UINT nCode, UINT nID) {
     if (nMessage == WM_COMMAND && !IsOwnControl(nID)) return {};
     return CDialogGroup::FindHandler(nMessage, nCode, nID);
+}
+
+SIZE CSamplePanelGroup::PictureButtonSize() const {
+    RECT client{};
+    ::GetClientRect(Item(m_ids.picture), &client);
+    return {client.right - client.left, client.bottom - client.top};
 }
 
 bool CSamplePanelGroup::IsOwnControl(UINT nID) const {
@@ -52,7 +59,6 @@ COLORREF& CSamplePanelGroup::PickerColor(int n) {
 void CSamplePanelGroup::AttachControls(CDataExchange* pDX) {
     const int pickerIds[] = {m_ids.pattern, m_ids.background, m_ids.text};
     for (int n = 0; n < 3; ++n) DDX_Control(pDX, pickerIds[n], *Picker(n));
-    DDX_Control(pDX, m_ids.picture, m_picture);
 }
 
 void CSamplePanelGroup::ExchangeMode(CDataExchange* pDX) {
@@ -65,7 +71,6 @@ void CSamplePanelGroup::ExchangeColors(CDataExchange* pDX) {
         return;
     }
     for (int n = 0; n < 3; ++n) Picker(n)->SelectColor(PickerColor(n));
-    m_picture.Invalidate();
 }
 
 void CSamplePanelGroup::SetUp() {
@@ -74,16 +79,14 @@ void CSamplePanelGroup::SetUp() {
         Picker(n)->AddColors();
         Picker(n)->SetItemHeights(dpi);
     }
-    m_picture.PresentAsGraphic();
     m_brush.SetUp();
-    CreateSampleBitmap(m_panel, m_picture.ClientSize());
+    CreateSampleBitmap(m_panel, PictureButtonSize());
 }
 
 void CSamplePanelGroup::OnScaleChanged(UINT dpi) {
     for (int n = 0; n < 3; ++n) Picker(n)->SetItemHeights(dpi);
-    if (!m_panel.m_picture.Rescale(m_picture.ClientSize()))
+    if (!m_panel.m_picture.Rescale(PictureButtonSize()))
         m_status.Show((Name() + " could not be made at the new scale.").c_str());
-    m_picture.Invalidate();
 }
 
 void CSamplePanelGroup::Report(BOOL done, const std::string& fault) {
@@ -95,13 +98,19 @@ void CSamplePanelGroup::Report(BOOL done, const std::string& fault) {
 
 void CSamplePanelGroup::OnMono(UINT) {
     RunCommittedCommand([this] {
-        const BOOL made = CreateSampleBitmap(m_panel, m_picture.ClientSize());
+        const BOOL made = m_history.RecordChange(
+            m_panel.m_picture, [this] { return CreateSampleBitmap(m_panel, PictureButtonSize()); });
         Report(made, Name() + " could not be made; the system is low on resources.");
     });
 }
 
 void CSamplePanelGroup::OnDefaultPicture(UINT) {
-    RunCommittedCommand([this] { m_panel.m_picture.DrawDefault(); });
+    RunCommittedCommand([this] {
+        m_history.RecordChange(m_panel.m_picture, [this] {
+            m_panel.m_picture.DrawDefault();
+            return m_panel.m_picture.Ready();
+        });
+    });
 }
 
 void CSamplePanelGroup::OnDefaultColors(UINT) {

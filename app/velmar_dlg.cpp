@@ -15,6 +15,10 @@ CHAIN_MSG_MAP_MEMBER(m_panels[0])
 CHAIN_MSG_MAP_MEMBER(m_panels[1])
 CHAIN_MSG_MAP_MEMBER(m_mask)
 CHAIN_MSG_MAP_MEMBER(m_meaning)
+CHAIN_MSG_MAP_MEMBER(m_pictures[0])
+CHAIN_MSG_MAP_MEMBER(m_pictures[1])
+CHAIN_MSG_MAP_MEMBER(m_pictures[2])
+CHAIN_MSG_MAP_MEMBER(m_undo)
 ON_WM_SYSCOMMAND()
 ON_WM_PAINT()
 ON_WM_QUERYDRAGICON()
@@ -34,12 +38,19 @@ CVelmarDlg::CVelmarDlg(CWnd* pParent)
       m_dwRop(kSrcCopy),
       m_truthTable(*this),
       m_diagram(*this),
-      m_panels{{*this, 0, m_samplesStatus}, {*this, 1, m_samplesStatus}},
-      m_mask(*this, m_panels[0].Panel(), m_panels[1].Panel()),
+      m_panels{{*this, 0, m_samplesStatus, m_history}, {*this, 1, m_samplesStatus, m_history}},
+      m_mask(*this, m_panels[0].Panel(), m_panels[1].Panel(), m_history),
       m_meaning(*this),
+      m_pictures{{*this, 0, m_panels[0].Panel().m_picture, &m_panels[0].Panel().m_crBk,
+                  m_samplesStatus, m_history},
+                 {*this, 1, m_panels[1].Panel().m_picture, &m_panels[1].Panel().m_crBk,
+                  m_samplesStatus, m_history},
+                 {*this, 2, m_mask.Mask(), nullptr, m_mask.Status(), m_history}},
+      m_undo(*this, m_history, m_panels[0].Panel(), m_panels[1].Panel()),
       // Bitmap 2 before Bitmap 1, the mask after both: the order the pictures have always been
       // made in.
-      m_groups{&m_truthTable, &m_diagram, &m_panels[1], &m_panels[0], &m_mask, &m_meaning} {}
+      m_groups{&m_truthTable, &m_diagram,     &m_panels[1],   &m_panels[0],   &m_mask,
+               &m_meaning,    &m_pictures[0], &m_pictures[1], &m_pictures[2], &m_undo} {}
 
 // The order matters where a field fails: the B&W boxes are read before the code, the colours
 // after it, so a code that cannot be read leaves the colours as they were; the brushes' origins
@@ -54,7 +65,8 @@ void CVelmarDlg::DoDataExchange(CDataExchange* pDX) {
         m_bSetUp = true;
     }
     for (CSamplePanelGroup& panel : m_panels) panel.ExchangeColors(pDX);
-    if (!pDX->m_bSaveAndValidate) m_mask.Invalidate();
+    if (!pDX->m_bSaveAndValidate)
+        for (const CPictureGroup& picture : m_pictures) picture.Invalidate();
     for (CSamplePanelGroup& panel : m_panels) panel.ExchangeBrush(pDX);
 }
 
@@ -99,8 +111,10 @@ DWORD CVelmarDlg::CurrentCode() const {
 
 void CVelmarDlg::BltOnto(int nDestination) {
     AfxRunCommittedCommand(*this, [&] {
-        const BOOL drawn =
-            BltSample(m_panels[1 - nDestination].Panel(), m_panels[nDestination].Panel(), m_dwRop);
+        SamplePanel& destination = m_panels[nDestination].Panel();
+        const BOOL drawn = m_history.RecordChange(destination.m_picture, [&] {
+            return BltSample(m_panels[1 - nDestination].Panel(), destination, m_dwRop);
+        });
         m_panels[nDestination].Report(
             drawn, "The blit onto " + m_panels[nDestination].Name() + " failed; it is as it was.");
     });

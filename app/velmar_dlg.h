@@ -4,8 +4,10 @@
 #include "diagram_group.h"
 #include "mask_group.h"
 #include "meaning_group.h"
+#include "picture_group.h"
 #include "sample_panel_group.h"
 #include "truth_table_group.h"
+#include "undo_group.h"
 #include "window_icon.h"
 
 // The main window: the mediator between its groups. It holds the current code and tells every
@@ -24,6 +26,7 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
     void OnOK() override;
+    BOOL PreTranslateMessage(MSG* pMsg) override { return m_undo.TranslateKey(*pMsg); }
 
     void OnSysCommand(UINT nID, LPARAM lParam);
     void OnPaint();
@@ -58,12 +61,15 @@ private:
     void BltOnto(int nDestination);
 
     CStatusLine m_samplesStatus;
+    PictureHistory m_history;  // before the pictures' groups, which hold on to it
     CTruthTableGroup m_truthTable;
     CDiagramGroup m_diagram;
     CSamplePanelGroup m_panels[2];
     CMaskGroup m_mask;
     CMeaningGroup m_meaning;
-    CDialogGroup* const m_groups[6];
+    CPictureGroup m_pictures[3];
+    CUndoGroup m_undo;
+    CDialogGroup* const m_groups[10];
     CWindowIcon m_icon;
     bool m_bSetUp = false;
 };

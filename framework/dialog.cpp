@@ -42,10 +42,49 @@ CDialog::~CDialog() {
     DetachAll();
 }
 
+BOOL CDialog::PreTranslateMessage(MSG*) { return FALSE; }
+
+namespace {
+
+// The system's modal dialog loop offers each message to this hook first (MSGF_DIALOGBOX); the
+// dialog that holds the message's window may take it.
+LRESULT CALLBACK ModalMessageFilter(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == MSGF_DIALOGBOX) {
+        auto* msg = reinterpret_cast<MSG*>(lParam);
+        HWND top = msg && msg->hwnd ? ::GetAncestor(msg->hwnd, GA_ROOT) : nullptr;
+        auto* dialog = dynamic_cast<CDialog*>(CWnd::FromHandlePermanent(top));
+        try {
+            if (dialog && dialog->PreTranslateMessage(msg)) return TRUE;
+        } catch (...) {
+            AfxReportWindowProcException();
+            return TRUE;
+        }
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+class ModalMessageFilterHook {
+public:
+    ModalMessageFilterHook()
+        : m_hook(::SetWindowsHookExA(WH_MSGFILTER, ModalMessageFilter, nullptr,
+                                     ::GetCurrentThreadId())) {}
+    ~ModalMessageFilterHook() {
+        if (m_hook) ::UnhookWindowsHookEx(m_hook);
+    }
+    ModalMessageFilterHook(const ModalMessageFilterHook&) = delete;
+    ModalMessageFilterHook& operator=(const ModalMessageFilterHook&) = delete;
+
+private:
+    HHOOK m_hook;
+};
+
+}  // namespace
+
 INT_PTR CDialog::DoModal() {
     m_bModal = true;
     HWND owner = m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr;
     const DialogBeingMade making(this);
+    const ModalMessageFilterHook filter;
     const INT_PTR result =
         ::DialogBoxParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(m_nIDTemplate), owner,
                           DialogProc, reinterpret_cast<LPARAM>(this));

@@ -21,6 +21,9 @@ public:
     virtual BOOL OnInitDialog();
     virtual void OnOK();
     virtual void OnCancel();
+    // While the dialog runs modally, every message for it or its controls passes here before the
+    // dialog manager sees it; TRUE takes it (keys that act anywhere in the window, say).
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
 
     BOOL OnCmdMsg(UINT nID, int nCode, bool bExecute = true) override;
 

@@ -1,9 +1,10 @@
 #include "pattern_grid.h"
 
+#include <string>
+
 #include <windowsx.h>
 
 #include <algorithm>
-#include <cstdio>
 
 #include "pattern_grid_layout.h"
 
@@ -152,10 +153,11 @@ void CPatternGrid::ToggleFocusCell() {
 }
 
 void CPatternGrid::UpdateName() {
-    char name[48];
-    std::snprintf(name, sizeof name, "Row %d, column %d: %d", m_row + 1, m_column + 1,
-                  PatternBit(m_pattern, m_column, m_row) ? 1 : 0);
-    if (GetWindowText() == CString(name)) return;
+    // Put together by hand: the C library's formatting would be a tenth of the program.
+    const CString name = "Row " + std::to_string(m_row + 1) + ", column " +
+                         std::to_string(m_column + 1) + ": " +
+                         (PatternBit(m_pattern, m_column, m_row) ? "1" : "0");
+    if (GetWindowText() == name) return;
     SetWindowText(name);
     ::NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, m_hWnd, OBJID_CLIENT, CHILDID_SELF);
 }

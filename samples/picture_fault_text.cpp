@@ -1,6 +1,5 @@
 #include "picture_fault_text.h"
 
-#include <cstdio>
 #include <vector>
 
 #include "system_error_text.h"
@@ -31,9 +30,10 @@ CString SystemText(HRESULT result) {
                            : static_cast<DWORD>(result);
     CString text;
     if (GetSystemErrorText(code, text) && !text.IsEmpty()) return text;
-    char number[32];
-    std::snprintf(number, sizeof number, "error 0x%08lX.", static_cast<unsigned long>(result));
-    return CString(number);
+    std::string number = "error 0x";
+    for (int shift = 28; shift >= 0; shift -= 4)
+        number += "0123456789ABCDEF"[(static_cast<unsigned long>(result) >> shift) & 0xF];
+    return CString(number + ".");
 }
 
 }  // namespace
@@ -51,10 +51,8 @@ CString CannotOpenText(LPCWSTR path, HRESULT result) {
 }
 
 CString TooLargeText(unsigned width, unsigned height) {
-    char text[96];
-    std::snprintf(text, sizeof text, "The picture is too large to open: %u x %u pixels.", width,
-                  height);
-    return CString(text);
+    return CString("The picture is too large to open: " + std::to_string(width) + " x " +
+                   std::to_string(height) + " pixels.");
 }
 
 CString UnreadableClipboardText(const std::string& reason) {

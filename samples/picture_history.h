@@ -21,6 +21,14 @@ public:
     bool Record(SamplePicture& picture);
     // Forgets the step just recorded, when the change it preceded did not happen.
     void Withdraw();
+    // Record, the change, and Withdraw when the change says it did not happen (FALSE).
+    template <typename Change>
+    BOOL RecordChange(SamplePicture& picture, Change change) {
+        const bool recorded = Record(picture);
+        const BOOL changed = change();
+        if (recorded && !changed) Withdraw();
+        return changed;
+    }
 
     // The newest change undone (or redone): its picture takes the kept one back, at the size it
     // has now, kind and default flag included, and what it showed is kept for Redo (or Undo).

@@ -71,6 +71,22 @@ BOOL BltSample(SamplePanel& source, SamplePanel& destination, DWORD dwRop) {
                              });
 }
 
+BOOL BltMaskSample(SampleMask& mask, SamplePanel& destination, DWORD dwRop) {
+    SamplePicture& to = destination.m_picture;
+    if (!mask.Ready() || !to.Ready()) return FALSE;
+    const int width = std::min(mask.Size().cx, to.Size().cx);
+    const int height = std::min(mask.Size().cy, to.Size().cy);
+    BOOL drawn = FALSE;
+    {
+        BlitColors colors(destination);
+        drawn = to.DC().BitBlt(0, 0, width, height, &mask.DC(), 0, 0, dwRop);
+    }
+    if (!drawn) return FALSE;
+    ClearUnusedColorBits(to.DC(), to.Size());
+    to.MarkChanged();
+    return TRUE;
+}
+
 BOOL MaskBltSample(SamplePanel& source, SamplePanel& destination, SampleMask& mask, DWORD rop4) {
     const bool convert = source.m_picture.IsMono() && !destination.m_picture.IsMono();
     SamplePicture::Lent lent(mask);

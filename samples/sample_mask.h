@@ -19,6 +19,12 @@ public:
     BOOL TakeFrom(SamplePanel& panel);
 };
 
+// The mask as an ordinary source: BitBlt of it onto the panel with the panel's colours and brush,
+// so its 1 bits take the destination's background colour and its 0 bits its text colour (onto
+// black and white, the bits as they are). Covers the area both have; FALSE, the destination as it
+// was, without a picture or when GDI refuses; a destination drawn on is the user's.
+BOOL BltMaskSample(SampleMask& mask, SamplePanel& destination, DWORD dwRop);
+
 // Like BltSample, with MaskBlt, the mask and a quaternary code (MAKEROP4) whose foreground applies
 // where the mask's bit is 1 and background where it is 0. Covers the area the two panels and the
 // mask have in common. FALSE, the destination as it was, without a mask or a panel's picture, or
