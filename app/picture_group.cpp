@@ -5,6 +5,7 @@
 #include "picture_copy.h"
 #include "picture_file.h"
 #include "picture_fit.h"
+#include "pixel_story.h"
 #include "resource.h"
 
 BEGIN_MESSAGE_MAP(CPictureGroup, CDialogGroup)
@@ -13,6 +14,8 @@ ON_COMMAND_RANGE(ID_PASTE_PICTURE1, ID_PASTE_MASK, &CPictureGroup::OnPaste)
 ON_COMMAND_RANGE(ID_COPY_PICTURE1, ID_COPY_MASK, &CPictureGroup::OnCopy)
 ON_CONTROL_RANGE(kPictureDropped, IDC_PICTURE1, IDC_PICTURE2, &CPictureGroup::OnDropped)
 ON_CONTROL_RANGE(kPictureDropped, IDC_MASK_PICTURE, IDC_MASK_PICTURE, &CPictureGroup::OnDropped)
+ON_CONTROL_RANGE(kPictureInspected, IDC_PICTURE1, IDC_PICTURE2, &CPictureGroup::OnInspected)
+ON_CONTROL_RANGE(kPictureInspected, IDC_MASK_PICTURE, IDC_MASK_PICTURE, &CPictureGroup::OnInspected)
 END_MESSAGE_MAP()
 
 const CPictureGroup::Place CPictureGroup::kPlaces[3] = {
@@ -31,6 +34,7 @@ CPictureGroup::CPictureGroup(CWnd& window, int nPicture, SamplePicture& picture,
                              const COLORREF* background, CStatusLine& status,
                              PictureHistory& history)
     : CDialogGroup(window),
+      m_nPicture(nPicture),
       m_place(kPlaces[nPicture]),
       m_picture(picture),
       m_background(background),
@@ -88,3 +92,9 @@ void CPictureGroup::OnPaste(UINT) { TakeIn(ReadClipboardPicture(Window())); }
 void CPictureGroup::OnDropped(UINT) { TakeIn(ReadPictureFile(m_button.DroppedFile())); }
 
 void CPictureGroup::OnCopy(UINT) { Say(CopyPictureToClipboard(Window(), m_picture)); }
+
+void CPictureGroup::OnInspected(UINT) {
+    const std::optional<POINT> pixel = m_button.InspectedPixel();
+    ::SetDlgItemTextA(Window(), IDC_PIXEL_INSPECTOR,
+                      pixel ? DescribePixel(m_nPicture, m_picture, *pixel).c_str() : "");
+}

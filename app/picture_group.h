@@ -9,7 +9,8 @@
 // shows it, and what the user does with the picture itself: open a file into it, paste into it,
 // drop a file on it, copy it out. Each change is a step of the window's undo history. What goes
 // wrong is said in the status line of the picture's group, which clears when a change works.
-// Pictures share one message map, each taking only its own commands.
+// The pixel the user points at is told in the inspector's line under the samples. Pictures share
+// one message map, each taking only its own commands.
 class CPictureGroup : public CDialogGroup {
 public:
     // nPicture: 0 and 1 the samples, 2 the mask. `background` is what a picture that does not
@@ -28,6 +29,7 @@ protected:
     void OnPaste(UINT);
     void OnCopy(UINT);
     void OnDropped(UINT);
+    void OnInspected(UINT);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -41,6 +43,7 @@ private:
     void TakeIn(const PictureReading& reading);
     void Say(const CString& fault);
 
+    const int m_nPicture;
     const Place& m_place;
     SamplePicture& m_picture;
     const COLORREF* m_background;

@@ -39,6 +39,11 @@ constexpr bool TakesDcColors(BrushStyle style) {
     return style == BrushStyle::Halftone || style == BrushStyle::Custom;
 }
 
+// The brush's 8 x 8 cell: 1 where a hatch has its gap or a monochrome pattern its 1 bits (the
+// background colour there), 0 for its lines or 0 bits; all 0 for a solid brush. Which pixels of a
+// hatch are line is GDI's own design, so it is read from GDI (once per style).
+BrushPattern BrushCell(const SampleBrush& sample);
+
 // The brush of this style: solid and hatched in the pattern colour (a hatch's gaps take the DC's
 // background colour when it draws), the halftone and the custom pattern monochrome. FALSE, the
 // brush empty, when GDI refuses.

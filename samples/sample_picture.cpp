@@ -50,6 +50,7 @@ BOOL SamplePicture::Create(SIZE size, bool mono) {
     m_made.DeleteObject();
     m_size = size;
     m_bMono = mono;
+    m_lastBlit.reset();
     if (!MakeBitmap(size, mono, m_bitmap, m_dc, m_emptyBitmap)) {
         m_dc.DeleteDC();
         m_bitmap.DeleteObject();
@@ -64,11 +65,13 @@ void SamplePicture::DrawDefault() {
     m_drawDefault(m_dc, m_size, m_bMono, m_variant);
     m_bDefault = true;
     m_made.DeleteObject();
+    m_lastBlit.reset();
 }
 
 void SamplePicture::MarkChanged() {
     m_bDefault = false;
     m_made.DeleteObject();
+    m_lastBlit.reset();
 }
 
 BOOL SamplePicture::Rescale(SIZE size) {
@@ -93,6 +96,7 @@ BOOL SamplePicture::Rescale(SIZE size) {
     std::swap(m_bitmap, bitmap);
     m_emptyBitmap = empty;
     m_size = size;
+    m_lastBlit.reset();
     return TRUE;
 }
 
@@ -112,6 +116,7 @@ BOOL SamplePicture::Adopt(const PictureSnapshot& snapshot) {
     m_bMono = snapshot.mono;
     m_bDefault = snapshot.isDefault;
     m_made.DeleteObject();
+    m_lastBlit.reset();
     return TRUE;
 }
 

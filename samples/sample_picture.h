@@ -1,7 +1,10 @@
 #pragma once
 
+#include <memory>
+
 #include "afxwin.h"
 
+struct BlitRecord;
 struct PictureSnapshot;
 
 // One picture of the window (a sample or the mask): a bitmap in a memory DC of its own, its size,
@@ -47,7 +50,13 @@ public:
     HBITMAP Bitmap() const { return m_bitmap; }
     SIZE Size() const { return m_size; }
     bool IsMono() const { return m_bMono; }
+    // Which of its family the picture is (for the samples: the panel's index).
+    int Variant() const { return m_variant; }
     bool ShowsDefault() const { return m_bDefault; }
+    // What went into the last blit onto the picture, while the picture is as that blit left it
+    // (any other change, a new size included, forgets it); null otherwise.
+    const BlitRecord* LastBlit() const { return m_lastBlit.get(); }
+    void RememberBlit(std::shared_ptr<const BlitRecord> record) { m_lastBlit = std::move(record); }
 
     // The bitmap out of the picture's DC for as long as this lives, for a call that selects it
     // into a DC of its own (MaskBlt's mask).
@@ -79,4 +88,5 @@ private:
     // While the bitmap is a stretch of the user's picture: that picture, at the size it was made.
     CBitmap m_made;
     SIZE m_madeSize{};
+    std::shared_ptr<const BlitRecord> m_lastBlit;
 };

@@ -93,6 +93,19 @@ const Command kCommands[] = {
                         reinterpret_cast<LPARAM>(list));
          Click(w, IDC_BLT_1TO2);
      }},
+    {"copy and paste of every picture, Undo and Redo",
+     [](const MainWindow& w, int i) {
+         const UINT commands[] = {ID_COPY_PICTURE1,  ID_PASTE_PICTURE2, ID_COPY_MASK,
+                                  ID_PASTE_PICTURE1, ID_COPY_PICTURE2,  ID_PASTE_MASK,
+                                  ID_UNDO_PICTURE,   ID_UNDO_PICTURE,   ID_REDO_PICTURE};
+         ::SendMessageA(w.Handle(), WM_COMMAND, commands[i % 9], 0);
+     }},
+    {"diagram toggle and pixel inspection after a blit",
+     [](const MainWindow& w, int i) {
+         ::SendMessageA(w.Item(IDC_ROP_DIAGRAM), WM_CHAR, ' ', 0);
+         Click(w, i % 2 ? IDC_BLT_1TO2 : IDC_MASK_BLT_TO2);
+         ::SendMessageA(w.Item(IDC_PICTURE2), WM_MOUSEMOVE, 0, MAKELPARAM(i % 50, i % 30));
+     }},
     {"About", [](const MainWindow& w, int) { Click(w, ID_APP_ABOUT); }, true},
     {"Help", [](const MainWindow& w, int) { Click(w, ID_HELP); }, true},
 };

@@ -244,3 +244,33 @@ TEST_F(ProgramTest, CopyOnABusyClipboardSaysSoAndCopiesOnceItIsFree) {
 }
 
 }  // namespace
+
+namespace {
+
+// Ctrl+Z and Ctrl+Y act on the pictures wherever the focus is, but in an edit field, which keeps
+// its own undo.
+TEST_F(ProgramTest, CtrlZAndCtrlYUndoPictureChangesOutsideEditFields) {
+    ProgramDriver& velmar = StartProgram();
+    const Picture before = velmar.WaitForPicture(IDC_PICTURE2, [](const Picture&) { return true; });
+    ReplaceHexText(velmar, "0x660046");
+    velmar.ClickItem(IDC_BLT_1TO2);
+    const auto changed = [&](const Picture& shown) { return shown.pixels != before.pixels; };
+    const Picture blitted = velmar.WaitForPicture(IDC_PICTURE2, changed);
+    ASSERT_TRUE(changed(blitted));
+
+    ASSERT_TRUE(velmar.FocusItem(IDC_SRCCOPY));
+    ASSERT_TRUE(velmar.ActivateForKeys(velmar.Item(IDC_SRCCOPY)));
+    velmar.PressKeys({VK_CONTROL, 'Z'});
+    const auto undone = [&](const Picture& shown) { return shown.pixels == before.pixels; };
+    EXPECT_TRUE(undone(velmar.WaitForPicture(IDC_PICTURE2, undone)));
+    velmar.PressKeys({VK_CONTROL, 'Y'});
+    const auto redone = [&](const Picture& shown) { return shown.pixels == blitted.pixels; };
+    EXPECT_TRUE(redone(velmar.WaitForPicture(IDC_PICTURE2, redone)));
+
+    ReplaceText(velmar, IDC_EXPRESSION, "S");
+    velmar.PressKeys({VK_CONTROL, 'Z'});
+    EXPECT_TRUE(velmar.WaitForText(IDC_EXPRESSION, "")) << "the field's own undo";
+    EXPECT_TRUE(redone(velmar.WaitForPicture(IDC_PICTURE2, redone))) << "the picture untouched";
+}
+
+}  // namespace

@@ -1,0 +1,208 @@
+#include <gtest/gtest.h>
+
+#include <shlobj.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "main_window_in_process.h"
+#include "test_panel.h"
+
+namespace {
+
+Pixels Shown(HWND picture) {
+    ::RedrawWindow(picture, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    SIZE size{};
+    return ReadWindowClient(picture, &size);
+}
+
+void Command(const MainWindow& window, UINT id) {
+    ::SendMessageA(window.Handle(), WM_COMMAND, id, 0);
+    PumpMessages();
+}
+
+std::string TextOf(HWND window) {
+    char text[512] = "";
+    ::GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+void SetHex(const MainWindow& window, const char* code) {
+    ::SetFocus(window.Item(IDC_HEX));
+    ::SetWindowTextA(window.Item(IDC_HEX), code);
+    PumpMessages();
+    ::SetFocus(window.Item(IDC_RESULT_ROW1));
+}
+
+// Every kind of change to a picture is one step: Undo gives back the pixels and the kind it had,
+// with its B&W box, and Redo the change again; a new change ends what Redo had.
+TEST(Workbench, UndoAndRedoGiveBackEveryKindOfChangeExactly) {
+    MainWindow window;
+    ASSERT_TRUE(window.Created());
+    struct Change {
+        const char* name;
+        int picture;
+        UINT command;
+    };
+    const Change changes[] = {
+        {"Blt 1 to 2", IDC_PICTURE2, IDC_BLT_1TO2},
+        {"MaskBlt 2 to 1", IDC_PICTURE1, IDC_MASKBLT_2TO1},
+        {"Blt of the mask onto 2", IDC_PICTURE2, IDC_MASK_BLT_TO2},
+        {"Clear 2", IDC_PICTURE2, IDC_DEFAULT_PICTURE2},
+        {"B&W 2", IDC_PICTURE2, IDC_MONO2},
+        {"Invert", IDC_MASK_PICTURE, IDC_MASK_INVERT},
+        {"From 1", IDC_MASK_PICTURE, IDC_MASK_FROM1},
+        {"Clear mask", IDC_MASK_PICTURE, IDC_MASK_DEFAULT_PICTURE},
+        {"paste into 1", IDC_PICTURE1, ID_PASTE_PICTURE1},
+    };
+    SetHex(window, "0x660046");  // SRCINVERT: every blit changes its picture
+    Command(window, ID_COPY_MASK);
+    for (const Change& change : changes) {
+        SCOPED_TRACE(change.name);
+        const Pixels before = Shown(window.Item(change.picture));
+        const UINT monoBefore = ::IsDlgButtonChecked(window.Handle(), IDC_MONO2);
+        if (::GetDlgItem(window.Handle(), static_cast<int>(change.command)))
+            ClickButton(window.Handle(), static_cast<int>(change.command));
+        else
+            Command(window, change.command);  // a command no button gives
+        const Pixels after = Shown(window.Item(change.picture));
+        ASSERT_NE(after, before) << "the change changed its picture";
+        Command(window, ID_UNDO_PICTURE);
+        EXPECT_EQ(Shown(window.Item(change.picture)), before);
+        EXPECT_EQ(::IsDlgButtonChecked(window.Handle(), IDC_MONO2), monoBefore);
+        Command(window, ID_REDO_PICTURE);
+        EXPECT_EQ(Shown(window.Item(change.picture)), after);
+    }
+    Command(window, ID_UNDO_PICTURE);
+    const Pixels undone = Shown(window.Item(IDC_PICTURE1));
+    ClickButton(window.Handle(), IDC_BLT_2TO1);
+    const Pixels changed = Shown(window.Item(IDC_PICTURE1));
+    Command(window, ID_REDO_PICTURE);
+    EXPECT_EQ(Shown(window.Item(IDC_PICTURE1)), changed) << "nothing left to redo";
+    Command(window, ID_UNDO_PICTURE);
+    EXPECT_EQ(Shown(window.Item(IDC_PICTURE1)), undone);
+}
+
+// The classic transparent blit with the mask as a source: SRCAND the mask onto the background
+// (1 bits the Bk Color, white; 0 bits the Text Color, black), then SRCPAINT the sprite.
+TEST(Workbench, TheMaskAsASourceMakesTheTwoStepTransparentBlit) {
+    MainWindow window;
+    ASSERT_TRUE(window.Created());
+    const Pixels background = Shown(window.Item(IDC_PICTURE2));
+    const Pixels mask = Shown(window.Item(IDC_MASK_PICTURE));
+    const Pixels sprite = Shown(window.Item(IDC_PICTURE1));
+    ASSERT_EQ(background.size(), mask.size());
+    SetHex(window, "0x8800C6");  // SRCAND
+    ClickButton(window.Handle(), IDC_MASK_BLT_TO2);
+    SetHex(window, "0xEE0086");  // SRCPAINT
+    ClickButton(window.Handle(), IDC_BLT_1TO2);
+    const Pixels shown = Shown(window.Item(IDC_PICTURE2));
+    size_t wrong = 0;
+    for (size_t i = 0; i < shown.size(); ++i)
+        wrong += shown[i] != ((background[i] & mask[i]) | sprite[i]);
+    EXPECT_EQ(wrong, 0u);
+}
+
+// A file as Explorer drops it: a DROPFILES block with one wide path.
+HGLOBAL DropOf(const std::wstring& path) {
+    const size_t bytes = sizeof(DROPFILES) + (path.size() + 2) * sizeof(wchar_t);
+    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
+    auto* drop = static_cast<DROPFILES*>(::GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = TRUE;
+    memcpy(reinterpret_cast<BYTE*>(drop) + sizeof(DROPFILES), path.c_str(),
+           path.size() * sizeof(wchar_t));
+    ::GlobalUnlock(memory);
+    return memory;
+}
+
+std::wstring TempFile(const wchar_t* name, const std::vector<char>& bytes) {
+    wchar_t folder[MAX_PATH] = L"";
+    ::GetTempPathW(MAX_PATH, folder);
+    const std::wstring path = std::wstring(folder) + name;
+    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    ::CloseHandle(file);
+    return path;
+}
+
+// A 24-bit BMP of this size, one colour.
+std::vector<char> BmpFile(SIZE size, COLORREF color) {
+    const int stride = (size.cx * 3 + 3) & ~3;
+    std::vector<char> bytes(54 + static_cast<size_t>(stride * size.cy), 0);
+    auto put = [&](size_t at, std::uint32_t value, int count) {
+        for (int i = 0; i < count; ++i) bytes[at + i] = static_cast<char>(value >> (8 * i));
+    };
+    put(0, 'B' | ('M' << 8), 2);
+    put(2, static_cast<std::uint32_t>(bytes.size()), 4);
+    put(10, 54, 4);
+    put(14, 40, 4);
+    put(18, static_cast<std::uint32_t>(size.cx), 4);
+    put(22, static_cast<std::uint32_t>(size.cy), 4);
+    put(26, 1, 2);
+    put(28, 24, 2);
+    for (int y = 0; y < size.cy; ++y)
+        for (int x = 0; x < size.cx; ++x) {
+            const size_t at = 54 + static_cast<size_t>(y * stride + x * 3);
+            put(at, GetBValue(color) | (GetGValue(color) << 8) | (GetRValue(color) << 16), 3);
+        }
+    return bytes;
+}
+
+TEST(Workbench, AFileDroppedOnAPictureOpensIntoItAndABadOneChangesNothing) {
+    MainWindow window;
+    ASSERT_TRUE(window.Created());
+    HWND picture = window.Item(IDC_PICTURE1);
+    RECT client{};
+    ::GetClientRect(picture, &client);
+    const SIZE size{client.right, client.bottom};
+    const std::wstring good = TempFile(L"velmar-drop.bmp", BmpFile(size, RGB(0x12, 0x80, 0xF0)));
+    ::SendMessageA(picture, WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf(good)), 0);
+    PumpMessages();
+    const Pixels opened = Shown(picture);
+    EXPECT_EQ(opened, Pixels(opened.size(), RGB(0x12, 0x80, 0xF0))) << "pixel for pixel";
+    EXPECT_EQ(TextOf(window.Item(IDC_SAMPLES_STATUS)), "");
+
+    const std::wstring bad = TempFile(L"sprite.txt", {'n', 'o', 't', ' ', 'a', ' ', 'p', 'i'});
+    ::SendMessageA(picture, WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf(bad)), 0);
+    PumpMessages();
+    EXPECT_EQ(TextOf(window.Item(IDC_SAMPLES_STATUS)), "Not a picture Velmar can read: sprite.txt");
+    EXPECT_EQ(Shown(picture), opened) << "nothing changed";
+    Command(window, ID_UNDO_PICTURE);
+    EXPECT_NE(Shown(picture), opened) << "and no step added: Undo takes back the good file";
+    ::DeleteFileW(good.c_str());
+    ::DeleteFileW(bad.c_str());
+}
+
+TEST(Workbench, CopyThenPasteGivesTheSamePixelsInEachKind) {
+    MainWindow window;
+    ASSERT_TRUE(window.Created());
+    ClickButton(window.Handle(), IDC_MONO2);
+    const struct {
+        UINT copy, paste;
+        int from, to;
+    } trips[] = {{ID_COPY_PICTURE1, ID_PASTE_PICTURE2, IDC_PICTURE1, IDC_PICTURE2},  // onto b/w
+                 {ID_COPY_MASK, ID_PASTE_PICTURE1, IDC_MASK_PICTURE, IDC_PICTURE1},
+                 {ID_COPY_PICTURE2, ID_PASTE_MASK, IDC_PICTURE2, IDC_MASK_PICTURE}};
+    for (const auto& trip : trips) {
+        Command(window, trip.copy);
+        Command(window, trip.paste);
+        const Pixels from = Shown(window.Item(trip.from)), to = Shown(window.Item(trip.to));
+        if (trip.to == IDC_PICTURE2) {  // colour into black and white: by the luminance rule
+            size_t wrong = 0;
+            for (size_t i = 0; i < from.size(); ++i) {
+                const int light = (299 * GetRValue(from[i]) + 587 * GetGValue(from[i]) +
+                                   114 * GetBValue(from[i])) /
+                                  1000;
+                wrong += to[i] != (light >= 128 ? kWhite : kBlack);
+            }
+            EXPECT_EQ(wrong, 0u);
+        } else {
+            EXPECT_EQ(to, from) << trip.to;
+        }
+    }
+}
+
+}  // namespace
