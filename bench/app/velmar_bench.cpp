@@ -165,6 +165,44 @@ int main(int argc, char** argv) {
     Print("Blt onto the Halftone brush, both repainted", halftone, "us");
     std::printf("%-46s %.2f\n", "Halftone / Solid (medians)", halftone.median / solid.median);
 
+    // Paste of a picture of the sample's size and Undo, each then repainted, in turn with a Blt:
+    // the picture to paste is Bitmap 1's own, put on the clipboard once by Copy.
+    ::SendMessageA(velmar.MainWindow(), WM_COMMAND, ID_COPY_PICTURE1, 0);
+    std::vector<double> bltToPainted2, pasteToPainted, undoToPainted;
+    for (int i = 0; i < 3 * clicks; ++i) {
+        const int kind = i % 3;
+        const double start = Now();
+        if (kind == 0)
+            ::SendMessageA(velmar.Item(IDC_BLT_1TO2), BM_CLICK, 0, 0);
+        else
+            ::SendMessageA(velmar.MainWindow(), WM_COMMAND,
+                           kind == 1 ? ID_PASTE_PICTURE2 : ID_UNDO_PICTURE, 0);
+        while (!PicturesPainted(first, second)) {
+        }
+        (kind == 0 ? bltToPainted2 : kind == 1 ? pasteToPainted : undoToPainted)
+            .push_back(Now() - start);
+    }
+    const Summary blt2 = Summarize(bltToPainted2), paste = Summarize(pasteToPainted),
+                  undo = Summarize(undoToPainted);
+    Print("Blt, both repainted (with Paste and Undo)", blt2, "us");
+    Print("Paste of a sample-size picture, repainted", paste, "us");
+    Print("Undo, repainted", undo, "us");
+    std::printf("%-46s %.2f\n", "Paste / Blt (medians)", paste.median / blt2.median);
+    std::printf("%-46s %.2f\n", "Undo / Blt (medians)", undo.median / blt2.median);
+
+    // A mouse move over a picture until the inspector's line says the new pixel.
+    HWND inspector = velmar.Item(IDC_PIXEL_INSPECTOR);
+    std::vector<double> moveToLine;
+    for (int i = 0; i < clicks; ++i) {
+        const std::string before = ProgramDriver::TextOf(inspector);
+        const double start = Now();
+        ::SendMessageA(second, WM_MOUSEMOVE, 0, MAKELPARAM(5 + i % 60, 5 + i % 40));
+        while (ProgramDriver::TextOf(inspector) == before) {
+        }
+        moveToLine.push_back(Now() - start);
+    }
+    Print("mouse move over a picture to the line updated", Summarize(moveToLine), "us");
+
     ::PostMessageA(velmar.MainWindow(), WM_COMMAND, IDCANCEL, 0);
     velmar.WaitForExit();
     return 0;
