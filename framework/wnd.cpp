@@ -1,6 +1,6 @@
 #include "wnd.h"
 
-#include <map>
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -12,28 +12,29 @@
 
 namespace {
 
-std::map<HWND, CWnd*>& PermanentMap() {
-    static std::map<HWND, CWnd*> map;
-    return map;
+// The objects that own their windows, each found by its own handle: an object is listed from
+// Attach to Detach, and m_hWnd changes nowhere else. A window has at most one object.
+std::vector<CWnd*>& PermanentWindows() {
+    static std::vector<CWnd*> windows;
+    return windows;
 }
 
 // Wrappers for windows the program does not own. Dead windows' wrappers are dropped on the next
-// lookup, so the map stays as small as the set of live windows that were asked for.
-std::map<HWND, std::unique_ptr<CWnd>>& TemporaryMap() {
-    static std::map<HWND, std::unique_ptr<CWnd>> map;
-    return map;
+// lookup, so the list stays as small as the set of live windows that were asked for.
+std::vector<std::unique_ptr<CWnd>>& TemporaryWindows() {
+    static std::vector<std::unique_ptr<CWnd>> windows;
+    return windows;
 }
 
 void DropDeadTemporaries() {
-    auto& map = TemporaryMap();
-    for (auto it = map.begin(); it != map.end();) {
-        if (::IsWindow(it->first)) {
-            ++it;
-        } else {
-            it->second->m_hWnd = nullptr;
-            it = map.erase(it);
-        }
-    }
+    auto& windows = TemporaryWindows();
+    windows.erase(std::remove_if(windows.begin(), windows.end(),
+                                 [](const std::unique_ptr<CWnd>& wnd) {
+                                     if (::IsWindow(wnd->m_hWnd)) return false;
+                                     wnd->m_hWnd = nullptr;
+                                     return true;
+                                 }),
+                  windows.end());
 }
 
 }  // namespace
@@ -46,37 +47,40 @@ CWnd::~CWnd() {
 }
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
-    auto& map = PermanentMap();
-    const auto it = map.find(hWnd);
-    return it == map.end() ? nullptr : it->second;
+    if (!hWnd) return nullptr;
+    for (CWnd* wnd : PermanentWindows())
+        if (wnd->m_hWnd == hWnd) return wnd;
+    return nullptr;
 }
 
 CWnd* CWnd::FromHandle(HWND hWnd) {
     if (!hWnd) return nullptr;
     if (CWnd* permanent = FromHandlePermanent(hWnd)) return permanent;
     DropDeadTemporaries();
-    auto& slot = TemporaryMap()[hWnd];
-    if (!slot) {
-        slot = std::make_unique<CWnd>();
-        slot->m_hWnd = hWnd;
-    }
-    return slot.get();
+    auto& windows = TemporaryWindows();
+    for (const auto& wnd : windows)
+        if (wnd->m_hWnd == hWnd) return wnd.get();
+    windows.push_back(std::make_unique<CWnd>());
+    windows.back()->m_hWnd = hWnd;
+    return windows.back().get();
 }
 
 BOOL CWnd::Attach(HWND hWnd) {
     if (!hWnd || m_hWnd) return FALSE;
+    auto& windows = PermanentWindows();
+    // A window taken over by another object is this one's now, as a map by handle would have it.
+    if (CWnd* previous = FromHandlePermanent(hWnd))
+        windows.erase(std::find(windows.begin(), windows.end(), previous));
+    windows.push_back(this);
     m_hWnd = hWnd;
-    PermanentMap()[hWnd] = this;
     return TRUE;
 }
 
 HWND CWnd::Detach() {
     HWND hWnd = m_hWnd;
-    if (hWnd) {
-        auto& map = PermanentMap();
-        const auto it = map.find(hWnd);
-        if (it != map.end() && it->second == this) map.erase(it);
-    }
+    auto& windows = PermanentWindows();
+    const auto it = std::find(windows.begin(), windows.end(), this);
+    if (it != windows.end()) windows.erase(it);
     m_hWnd = nullptr;
     return hWnd;
 }
