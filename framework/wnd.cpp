@@ -235,6 +235,10 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM) { return OnCmdMsg(LOWORD(wParam), HI
 
 BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) { return FALSE; }
 
+BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
+
+void CWnd::RegisterAttachedControl(CWnd*) {}
+
 void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT lpDrawItemStruct) {
     if (lpDrawItemStruct->CtlType == ODT_MENU) return;
     CWnd* control = FromHandlePermanent(lpDrawItemStruct->hwndItem);
