@@ -26,9 +26,12 @@ function(velmar_optimize_program_at_link_time)
     if(NOT MINGW)
         return()
     endif()
+    # -Os makes each constructor and destructor one body behind small entry points; that body
+    # is local to its source, so the program would keep a copy of, say, std::string's move
+    # constructor for every source that uses one. Without it the copies are one.
     foreach(library framework framework_main samples shell rop dib velmar_app)
         set_property(TARGET ${library} APPEND PROPERTY COMPILE_OPTIONS
-            $<$<CONFIG:Release>:-flto;-ffat-lto-objects>)
+            $<$<CONFIG:Release>:-flto;-ffat-lto-objects;-fno-declone-ctor-dtor>)
     endforeach()
     # velmar_without_version is the program the start-up tests run, so it is made the same way.
     foreach(program velmar velmar_without_version)
