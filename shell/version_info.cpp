@@ -73,7 +73,7 @@ const void* CVersionInfo::QueryValue(LPCSTR lpszPath) const {
 const wchar_t* CVersionInfo::FindString(LPCSTR lpszName, UINT& characters) const {
     if (!lpszName) return nullptr;
     // 255 characters at most, as the path buffer held: a longer name is no value of the table.
-    const CString path = CString("\\StringFileInfo\\040904B0\\") + lpszName;
+    const CString path = AfxJoinText({"\\StringFileInfo\\040904B0\\", lpszName});
     if (path.GetLength() > 255 || !m_pData) return nullptr;
     void* value = nullptr;
     characters = 0;
