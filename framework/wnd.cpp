@@ -19,23 +19,51 @@ std::vector<CWnd*>& PermanentWindows() {
     return windows;
 }
 
-// Wrappers for windows the program does not own. Dead windows' wrappers are dropped on the next
-// lookup, so the list stays as small as the set of live windows that were asked for.
-std::vector<std::unique_ptr<CWnd>>& TemporaryWindows() {
-    static std::vector<std::unique_ptr<CWnd>> windows;
-    return windows;
-}
+// Wrappers for windows the program does not own, deleted with the list. Dead windows' wrappers
+// are dropped on the next lookup, so the list stays as small as the set of live windows that
+// were asked for. (Plain pointers, as the permanent list holds them: one kind of list in the
+// program.)
+class TemporaryWindows {
+public:
+    TemporaryWindows() = default;
+    TemporaryWindows(const TemporaryWindows&) = delete;
+    TemporaryWindows& operator=(const TemporaryWindows&) = delete;
+    ~TemporaryWindows() {
+        for (CWnd* wnd : m_windows) Delete(wnd);
+    }
 
-void DropDeadTemporaries() {
-    auto& windows = TemporaryWindows();
-    windows.erase(std::remove_if(windows.begin(), windows.end(),
-                                 [](const std::unique_ptr<CWnd>& wnd) {
-                                     if (::IsWindow(wnd->m_hWnd)) return false;
-                                     wnd->m_hWnd = nullptr;
-                                     return true;
-                                 }),
-                  windows.end());
-}
+    CWnd* Find(HWND hWnd) {
+        DropDead();
+        for (CWnd* wnd : m_windows)
+            if (wnd->m_hWnd == hWnd) return wnd;
+        auto made = std::make_unique<CWnd>();
+        m_windows.push_back(made.get());
+        made->m_hWnd = hWnd;
+        return made.release();
+    }
+
+private:
+    void DropDead() {
+        for (size_t i = 0; i < m_windows.size();) {
+            if (::IsWindow(m_windows[i]->m_hWnd)) {
+                ++i;
+                continue;
+            }
+            Delete(m_windows[i]);
+            m_windows[i] = m_windows.back();
+            m_windows.pop_back();
+        }
+    }
+
+    // Without its handle, the wrapper's destructor leaves the permanent list alone, which may
+    // be gone already at the end of the run.
+    static void Delete(CWnd* wnd) {
+        wnd->m_hWnd = nullptr;
+        delete wnd;
+    }
+
+    std::vector<CWnd*> m_windows;
+};
 
 }  // namespace
 
@@ -56,13 +84,8 @@ CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
 CWnd* CWnd::FromHandle(HWND hWnd) {
     if (!hWnd) return nullptr;
     if (CWnd* permanent = FromHandlePermanent(hWnd)) return permanent;
-    DropDeadTemporaries();
-    auto& windows = TemporaryWindows();
-    for (const auto& wnd : windows)
-        if (wnd->m_hWnd == hWnd) return wnd.get();
-    windows.push_back(std::make_unique<CWnd>());
-    windows.back()->m_hWnd = hWnd;
-    return windows.back().get();
+    static TemporaryWindows temporaries;
+    return temporaries.Find(hWnd);
 }
 
 BOOL CWnd::Attach(HWND hWnd) {
