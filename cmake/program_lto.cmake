@@ -29,9 +29,11 @@ function(velmar_optimize_program_at_link_time)
     # -Os makes each constructor and destructor one body behind small entry points; that body
     # is local to its source, so the program would keep a copy of, say, std::string's move
     # constructor for every source that uses one. Without it the copies are one.
+    # No source of the program asks for a type at run time (dynamic_cast, typeid), and -fno-rtti
+    # keeps it so: the compiler refuses one. Exceptions keep the type information they need.
     foreach(library framework framework_main samples shell rop dib velmar_app)
         set_property(TARGET ${library} APPEND PROPERTY COMPILE_OPTIONS
-            $<$<CONFIG:Release>:-flto;-ffat-lto-objects;-fno-declone-ctor-dtor>)
+            $<$<CONFIG:Release>:-flto;-ffat-lto-objects;-fno-declone-ctor-dtor;-fno-rtti>)
     endforeach()
     # velmar_without_version is the program the start-up tests run, so it is made the same way.
     foreach(program velmar velmar_without_version)
