@@ -31,7 +31,15 @@ DibReading Refuse(DibFault fault, std::string reason) {
     return reading;
 }
 
-DibReading Damaged(const std::string& reason) { return Refuse(DibFault::Damaged, reason); }
+DibReading Damaged(const char* reason) { return Refuse(DibFault::Damaged, reason); }
+
+// A reason with a number in it: "a width of -5 pixels".
+std::string Phrase(const char* before, std::int64_t number, const char* after) {
+    std::string phrase = before;
+    phrase += std::to_string(number);
+    phrase += after;
+    return phrase;
+}
 
 bool IsHeaderSize(std::uint32_t size) {
     for (const std::uint32_t known : {40u, 52u, 56u, 108u, 124u})
@@ -53,31 +61,32 @@ DibChannelMasks RgbMasks(std::uint16_t bitCount) {
     return {0x00FF0000, 0x0000FF00, 0x000000FF, 0};
 }
 
-std::string CheckMasks(const DibChannelMasks& m, std::uint16_t bitCount) {
-    for (const std::uint32_t mask : {m.red, m.green, m.blue, m.alpha})
-        if (!IsRunOfBits(mask, bitCount)) return "a colour mask that is not one run of bits";
+// Null when the masks are sound.
+const char* CheckMasks(const DibChannelMasks& m, std::uint16_t bitCount) {
     const std::uint32_t all[] = {m.red, m.green, m.blue, m.alpha};
+    for (const std::uint32_t mask : all)
+        if (!IsRunOfBits(mask, bitCount)) return "a colour mask that is not one run of bits";
     for (int i = 0; i < 4; ++i)
         for (int j = i + 1; j < 4; ++j)
             if (all[i] & all[j]) return "colour masks that overlap";
-    return {};
+    return nullptr;
 }
 
-std::string CheckCompression(std::uint32_t compression, std::uint16_t bitCount, DibFault& fault) {
-    fault = DibFault::Unsupported;
+// A reading that is Ok() when the compression and the pixel size are read here.
+DibReading CheckCompression(std::uint32_t compression, std::uint16_t bitCount) {
     if (compression == kBiRle8 || compression == kBiRle4)
-        return "run-length compressed bitmaps are not read";
+        return Refuse(DibFault::Unsupported, "run-length compressed bitmaps are not read");
     if (compression == kBiJpeg || compression == kBiPng)
-        return "a JPEG or PNG inside a bitmap is not read";
-    fault = DibFault::Damaged;
+        return Refuse(DibFault::Unsupported, "a JPEG or PNG inside a bitmap is not read");
     if (compression != kBiRgb && compression != kBiBitfields)
-        return "an unknown compression (" + std::to_string(compression) + ")";
+        return Refuse(DibFault::Damaged, Phrase("an unknown compression (", compression, ")"));
     const bool palette = bitCount == 1 || bitCount == 4 || bitCount == 8;
     const bool masked = bitCount == 16 || bitCount == 32;
-    if (!palette && !masked && bitCount != 24) return std::to_string(bitCount) + " bits per pixel";
+    if (!palette && !masked && bitCount != 24)
+        return Refuse(DibFault::Damaged, Phrase("", bitCount, " bits per pixel"));
     if (compression == kBiBitfields && !masked)
-        return "colour masks on " + std::to_string(bitCount) + "-bit pixels";
-    return {};
+        return Refuse(DibFault::Damaged, Phrase("colour masks on ", bitCount, "-bit pixels"));
+    return Refuse(DibFault::None, {});
 }
 
 struct Cursor {
@@ -127,7 +136,7 @@ DibReading ReadSizes(const std::uint8_t* block, DibLayout& layout) {
     const std::int32_t width = static_cast<std::int32_t>(Read32(block + 4));
     const std::int32_t height = static_cast<std::int32_t>(Read32(block + 8));
     if (Read16(block + 12) != 1) return Damaged("a plane count other than one");
-    if (width <= 0) return Damaged("a width of " + std::to_string(width) + " pixels");
+    if (width <= 0) return Refuse(DibFault::Damaged, Phrase("a width of ", width, " pixels"));
     if (height == 0 || height == INT32_MIN) return Damaged("a height that is no number of rows");
     layout.width = width;
     layout.height = height < 0 ? -height : height;
@@ -152,9 +161,8 @@ DibReading ReadDibHeader(const std::uint8_t* block, std::size_t size) {
     if (!sizes.Ok()) return sizes;
     layout.bitCount = Read16(block + 14);
     const std::uint32_t compression = Read32(block + 16);
-    DibFault fault = DibFault::None;
-    std::string reason = CheckCompression(compression, layout.bitCount, fault);
-    if (!reason.empty()) return Refuse(fault, reason);
+    const DibReading compressionRead = CheckCompression(compression, layout.bitCount);
+    if (!compressionRead.Ok()) return compressionRead;
     layout.compression =
         compression == kBiBitfields ? DibCompression::Bitfields : DibCompression::Rgb;
 
@@ -163,8 +171,8 @@ DibReading ReadDibHeader(const std::uint8_t* block, std::size_t size) {
         return Damaged("a block that ends inside its colour masks or table");
     if (layout.bitCount <= 8 && layout.colorCount > (1u << layout.bitCount))
         return Damaged("more colours in the table than the pixels can name");
-    reason = CheckMasks(layout.masks, layout.bitCount);
-    if (!reason.empty()) return Damaged(reason);
+    if (const char* masksFault = CheckMasks(layout.masks, layout.bitCount))
+        return Damaged(masksFault);
 
     // Both sides are below kDibSideLimit, so none of this can overflow.
     layout.stride =

@@ -1,5 +1,6 @@
 #include "cstring.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "framework_ids.h"
@@ -18,6 +19,21 @@ CString AfxLoadString(UINT nID) {
     CString text;
     text.LoadString(nID);
     return text;
+}
+
+// Both grow the vector by resize alone, so the program holds one way of growing it.
+CStringW::CStringW(LPCWSTR text, int length) {
+    const size_t count = text && length > 0 ? static_cast<size_t>(length) : 0;
+    m_text.resize(count + 1);
+    std::copy(text, text + count, m_text.begin());
+}
+
+CStringW& CStringW::operator+=(const CStringW& more) {
+    const size_t end = m_text.size() - 1;
+    const size_t count = more.m_text.size() - 1;
+    m_text.resize(end + count + 1);
+    std::copy(more.m_text.begin(), more.m_text.begin() + count, m_text.begin() + end);
+    return *this;
 }
 
 CStringW AfxWidenText(LPCSTR text) {
@@ -41,4 +57,22 @@ void AfxFormatString2(CString& result, UINT nIDS, LPCSTR text1, LPCSTR text2) {
         }
     }
     result = CString(std::move(out));
+}
+
+CString AfxJoinText(std::initializer_list<LPCSTR> parts) {
+    std::string text;
+    for (const LPCSTR part : parts)
+        if (part) text += part;
+    return CString(std::move(text));
+}
+
+CString AfxFillDigits(LPCSTR pattern, std::initializer_list<int> digits) {
+    std::string text = pattern;
+    size_t at = 0;
+    for (const int digit : digits) {
+        at = text.find('#', at);
+        if (at == std::string::npos) break;
+        text[at] = static_cast<char>('0' + digit);
+    }
+    return CString(std::move(text));
 }

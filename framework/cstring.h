@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -45,20 +46,13 @@ CString AfxLoadString(UINT nID);
 // program's size.)
 class CStringW {
 public:
-    CStringW() : m_text(1, L'\0') {}
-    CStringW(LPCWSTR text) : m_text(text, text + (text ? ::lstrlenW(text) : 0)) {
-        m_text.push_back(L'\0');
-    }
-    CStringW(LPCWSTR text, int length) : m_text(text, text + (text && length > 0 ? length : 0)) {
-        m_text.push_back(L'\0');
-    }
+    CStringW() : CStringW(nullptr, 0) {}
+    CStringW(LPCWSTR text) : CStringW(text, text ? ::lstrlenW(text) : 0) {}
+    CStringW(LPCWSTR text, int length);
 
     operator LPCWSTR() const { return m_text.data(); }
     int GetLength() const { return static_cast<int>(m_text.size() - 1); }
-    CStringW& operator+=(const CStringW& more) {
-        m_text.insert(m_text.end() - 1, more.m_text.begin(), more.m_text.end() - 1);
-        return *this;
-    }
+    CStringW& operator+=(const CStringW& more);
     friend bool operator==(const CStringW& a, const CStringW& b) { return a.m_text == b.m_text; }
 
 private:
@@ -70,3 +64,11 @@ CStringW AfxWidenText(LPCSTR text);
 
 // Replaces %1 and %2 in string nIDS with the two texts.
 void AfxFormatString2(CString& result, UINT nIDS, LPCSTR text1, LPCSTR text2);
+
+// The texts one after the other (a null one counts as empty): one allocation, where a chain of
+// operator+ makes one string per step.
+CString AfxJoinText(std::initializer_list<LPCSTR> parts);
+
+// The pattern with each '#' in turn replaced by the next of the digits (0 to 9): "Row #: P #"
+// and {6, 1} give "Row 6: P 1". No C library formatting, which would be a tenth of the program.
+CString AfxFillDigits(LPCSTR pattern, std::initializer_list<int> digits);

@@ -38,8 +38,7 @@ void CDataExchange::Fail() {
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& control) {
     if (control.m_hWnd) return;
     control.Attach(pDX->PrepareCtrl(nIDC));
-    if (auto* dialog = dynamic_cast<CDialog*>(pDX->m_pDlgWnd))
-        dialog->RegisterAttachedControl(&control);
+    pDX->m_pDlgWnd->RegisterAttachedControl(&control);
 }
 
 void DDX_Check(CDataExchange* pDX, int nIDC, int& value) {

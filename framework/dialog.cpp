@@ -52,9 +52,9 @@ LRESULT CALLBACK ModalMessageFilter(int code, WPARAM wParam, LPARAM lParam) {
     if (code == MSGF_DIALOGBOX) {
         auto* msg = reinterpret_cast<MSG*>(lParam);
         HWND top = msg && msg->hwnd ? ::GetAncestor(msg->hwnd, GA_ROOT) : nullptr;
-        auto* dialog = dynamic_cast<CDialog*>(CWnd::FromHandlePermanent(top));
+        CWnd* window = CWnd::FromHandlePermanent(top);
         try {
-            if (dialog && dialog->PreTranslateMessage(msg)) return TRUE;
+            if (window && window->PreTranslateMessage(msg)) return TRUE;
         } catch (...) {
             AfxReportWindowProcException();
             return TRUE;

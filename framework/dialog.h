@@ -23,12 +23,12 @@ public:
     virtual void OnCancel();
     // While the dialog runs modally, every message for it or its controls passes here before the
     // dialog manager sees it; TRUE takes it (keys that act anywhere in the window, say).
-    virtual BOOL PreTranslateMessage(MSG* pMsg);
+    BOOL PreTranslateMessage(MSG* pMsg) override;
 
     BOOL OnCmdMsg(UINT nID, int nCode, bool bExecute = true) override;
 
     // A control attached by DDX_Control; detached again when the dialog's window goes.
-    void RegisterAttachedControl(CWnd* control);
+    void RegisterAttachedControl(CWnd* control) override;
 
     UINT m_nIDTemplate;
     CWnd* m_pParentWnd;

@@ -1,7 +1,6 @@
 #include "exceptions.h"
 
-#include <new>
-
+#include "exception_report.h"
 #include "framework_ids.h"
 #include "message_box.h"
 
@@ -31,21 +30,9 @@ void AfxThrowResourceException() { throw CResourceException(); }
 void AfxThrowUserException() { throw CUserException(); }
 
 void AfxReportWindowProcException() {
-    constexpr UINT kMemoryReport = MB_ICONEXCLAMATION | MB_SYSTEMMODAL;
     // Reporting can itself fail (no memory for the box); nothing may escape from here.
     try {
-        try {
-            throw;
-        } catch (const CUserException&) {
-        } catch (const CMemoryException& e) {
-            e.ReportError(kMemoryReport);
-        } catch (const std::bad_alloc&) {
-            CMemoryException().ReportError(kMemoryReport);
-        } catch (const CException& e) {
-            e.ReportError(MB_ICONSTOP);
-        } catch (...) {
-            AfxMessageBox(AFX_IDP_NO_ERROR_AVAILABLE, MB_ICONSTOP);
-        }
+        CExceptionReport::OfCurrentException().Show();
     } catch (...) {
     }
 }

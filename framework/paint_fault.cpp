@@ -1,11 +1,10 @@
 #include "paint_fault.h"
 
 #include <algorithm>
-#include <exception>
 #include <utility>
 #include <vector>
 
-#include "exceptions.h"
+#include "exception_report.h"
 
 namespace {
 
@@ -13,8 +12,9 @@ namespace {
 // report arrives takes its state with it.
 struct PaintFaultState {
     HWND window;
-    std::exception_ptr pending;
+    bool pending;
     bool reported;
+    CExceptionReport report;
 };
 
 std::vector<PaintFaultState>& States() {
@@ -54,11 +54,12 @@ void AfxDeferPaintFault(HWND hWnd, UINT message, LPARAM lParam) {
         DrawFallback(hWnd, message, lParam);
         PaintFaultState* state = StateOf(hWnd);
         if (!state) {
-            States().push_back({hWnd, nullptr, false});
+            States().push_back({hWnd, false, false, {}});
             state = &States().back();
         }
         if (state->reported || state->pending) return;
-        state->pending = std::current_exception();
+        state->report = CExceptionReport::OfCurrentException();
+        state->pending = true;
         ::PostMessageA(hWnd, AfxPaintFaultMessage(), 0, 0);
     } catch (...) {
     }
@@ -72,12 +73,13 @@ UINT AfxPaintFaultMessage() {
 void AfxReportDeferredPaintFault(HWND hWnd) {
     PaintFaultState* state = StateOf(hWnd);
     if (!state || !state->pending) return;
-    const std::exception_ptr fault = std::exchange(state->pending, nullptr);
+    const CExceptionReport report = std::move(state->report);
+    state->pending = false;
     state->reported = true;
+    // Reporting can itself fail (no memory for the box); nothing may escape from here.
     try {
-        std::rethrow_exception(fault);
+        report.Show();
     } catch (...) {
-        AfxReportWindowProcException();
     }
 }
 

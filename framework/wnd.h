@@ -63,6 +63,12 @@ public:
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
     // A message the parent passes back to the control it came from (owner drawing and measuring).
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    // While a dialog runs modally, every message for a window under this top-level window passes
+    // here before the dialog manager sees it; TRUE takes it. Only dialogs take any.
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
+    // A control that DDX_Control attached during this window's data exchange. A dialog detaches
+    // its controls when its window goes; any other window keeps no list.
+    virtual void RegisterAttachedControl(CWnd* control);
 
     // Default handlers that handlers of derived classes may call.
     void OnPaint() { Default(); }

@@ -1,7 +1,5 @@
 #include "pattern_grid.h"
 
-#include <string>
-
 #include <windowsx.h>
 
 #include <algorithm>
@@ -153,10 +151,9 @@ void CPatternGrid::ToggleFocusCell() {
 }
 
 void CPatternGrid::UpdateName() {
-    // Put together by hand: the C library's formatting would be a tenth of the program.
-    const CString name = "Row " + std::to_string(m_row + 1) + ", column " +
-                         std::to_string(m_column + 1) + ": " +
-                         (PatternBit(m_pattern, m_column, m_row) ? "1" : "0");
+    const CString name =
+        AfxFillDigits("Row #, column #: #",
+                      {m_row + 1, m_column + 1, PatternBit(m_pattern, m_column, m_row) ? 1 : 0});
     if (GetWindowText() == name) return;
     SetWindowText(name);
     ::NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, m_hWnd, OBJID_CLIENT, CHILDID_SELF);

@@ -30,35 +30,40 @@ CString SystemText(HRESULT result) {
                            : static_cast<DWORD>(result);
     CString text;
     if (GetSystemErrorText(code, text) && !text.IsEmpty()) return text;
-    std::string number = "error 0x";
-    for (int shift = 28; shift >= 0; shift -= 4)
-        number += "0123456789ABCDEF"[(static_cast<unsigned long>(result) >> shift) & 0xF];
-    return CString(number + ".");
+    char number[] = "error 0x00000000.";
+    for (int digit = 0; digit < 8; ++digit)
+        number[8 + digit] =
+            "0123456789ABCDEF"[(static_cast<unsigned long>(result) >> (28 - 4 * digit)) & 0xF];
+    return number;
 }
 
 }  // namespace
 
-CString NotAPictureText(LPCWSTR path) { return "Not a picture Velmar can read: " + FileName(path); }
-
-CString DamagedPictureText(LPCWSTR path) {
-    return "The picture is damaged or incomplete: " + FileName(path);
+CString NotAPictureText(LPCWSTR path) {
+    return AfxJoinText({"Not a picture Velmar can read: ", FileName(path)});
 }
 
-CString FolderText(LPCWSTR path) { return "A folder, not a picture: " + FileName(path); }
+CString DamagedPictureText(LPCWSTR path) {
+    return AfxJoinText({"The picture is damaged or incomplete: ", FileName(path)});
+}
+
+CString FolderText(LPCWSTR path) {
+    return AfxJoinText({"A folder, not a picture: ", FileName(path)});
+}
 
 CString CannotOpenText(LPCWSTR path, HRESULT result) {
-    return "Cannot open " + FileName(path) + ": " + SystemText(result);
+    return AfxJoinText({"Cannot open ", FileName(path), ": ", SystemText(result)});
 }
 
 CString TooLargeText(unsigned width, unsigned height) {
-    return CString("The picture is too large to open: " + std::to_string(width) + " x " +
-                   std::to_string(height) + " pixels.");
+    return AfxJoinText({"The picture is too large to open: ", std::to_string(width).c_str(), " x ",
+                        std::to_string(height).c_str(), " pixels."});
 }
 
 CString UnreadableClipboardText(const std::string& reason) {
-    return "The clipboard's picture cannot be read: " + CString(reason) + ".";
+    return AfxJoinText({"The clipboard's picture cannot be read: ", reason.c_str(), "."});
 }
 
 CString SystemFaultText(LPCSTR what, HRESULT result) {
-    return CString(what) + ": " + SystemText(result);
+    return AfxJoinText({what, ": ", SystemText(result)});
 }

@@ -167,15 +167,12 @@ void CRopDiagram::RequestToggle() const {
 
 void CRopDiagram::UpdateText() {
     const RopTruthTable::Operands operands = RopTruthTable::RowOperands(m_focusedRow);
-    // Digits put in by hand: the C library's formatting would be a tenth of the program.
-    const auto digit = [](int value) { return std::string(1, static_cast<char>('0' + value)); };
-    const std::string text = "Row " + digit(m_focusedRow) + ": P " + digit(operands.pattern) +
-                             ", S " + digit(operands.source) + ", D " +
-                             digit(operands.destination) + ", result " +
-                             digit((m_index >> (m_focusedRow - 1)) & 1);
+    const CString text = AfxFillDigits("Row #: P #, S #, D #, result #",
+                                       {m_focusedRow, operands.pattern, operands.source,
+                                        operands.destination, (m_index >> (m_focusedRow - 1)) & 1});
     if (!m_hWnd || (m_textSet && m_text == text)) return;
     m_text = text;
     m_textSet = true;
-    SetWindowText(text.c_str());
+    SetWindowText(text);
     ::NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, m_hWnd, OBJID_CLIENT, CHILDID_SELF);
 }

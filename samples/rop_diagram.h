@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <string>
 
 #include "afxwin.h"
 #include "rop_diagram_layout.h"
@@ -60,7 +59,7 @@ private:
     RopDiagramLayout::View m_view = RopDiagramLayout::View::kVenn;
     int m_focusedRow = 1;
     bool m_textSet = false;
-    std::string m_text;
+    CString m_text;
     mutable std::unique_ptr<RopDiagramLayout> m_layout;
     CBitmap m_canvas;
     SIZE m_canvasSize{};

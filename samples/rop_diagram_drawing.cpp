@@ -31,8 +31,10 @@ void DrawRopDiagram(CDC& dc, const RopDiagramLayout& layout, std::uint8_t index,
     static const char* const kNumbers[8] = {"1", "2", "3", "4", "5", "6", "7", "8"};
     for (int row = 1; row <= 8; ++row)
         DrawText(dc, kNumbers[row - 1], layout.LabelRect(row), ResultOf(index, row));
-    for (const RopDiagramLayout::Caption& caption : layout.Captions())
+    for (int i = 0; i < layout.CaptionCount(); ++i) {
+        const RopDiagramLayout::Caption& caption = layout.CaptionAt(i);
         DrawText(dc, caption.text, caption.rect, caption.row && ResultOf(index, caption.row));
+    }
 
     if (focusedRow) {
         const RECT focus = layout.FocusRect(focusedRow);

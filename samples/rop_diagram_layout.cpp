@@ -95,6 +95,10 @@ int RopDiagramLayout::RowAt(POINT point) const {
     return 0;
 }
 
+void RopDiagramLayout::AddCaption(RECT rect, const char* text, int row) {
+    m_captions[static_cast<size_t>(m_captionCount++)] = {rect, text, row};
+}
+
 void RopDiagramLayout::SetRegion(int row, HRGN region) {
     m_regions[Slot(row)].Attach(Checked(region));
 }
@@ -145,9 +149,9 @@ void RopDiagramLayout::LayOutVenn() {
             LabelAt({Round(d.x + sign * beside * kSqrt3 / 2), Round(d.y + beside / 2)}), m_client);
     };
     m_labels[Slot(1)] = besideD(-1);
-    m_captions = {{CornerRect(false, false), "P", 1},
-                  {CornerRect(true, false), "S", 1},
-                  {besideD(1), "D", 1}};
+    AddCaption(CornerRect(false, false), "P", 1);
+    AddCaption(CornerRect(true, false), "S", 1);
+    AddCaption(besideD(1), "D", 1);
 }
 
 void RopDiagramLayout::LayOutKarnaugh() {
@@ -157,15 +161,14 @@ void RopDiagramLayout::LayOutKarnaugh() {
     const int cellWidth = std::max(1, static_cast<int>((m_client.cx - headingWidth - pad) / 4));
     const int cellHeight = std::max(1, static_cast<int>((m_client.cy - headingHeight - pad) / 2));
 
-    m_captions = {{{0, 0, headingWidth, headingHeight}, "SD", 0}};
+    AddCaption({0, 0, headingWidth, headingHeight}, "SD", 0);
     for (int column = 0; column < 4; ++column) {
         const int left = headingWidth + column * cellWidth;
-        m_captions.push_back(
-            {{left, 0, left + cellWidth, headingHeight}, kColumnHeadings[column], 0});
+        AddCaption({left, 0, left + cellWidth, headingHeight}, kColumnHeadings[column], 0);
     }
     for (int pattern = 0; pattern < 2; ++pattern) {
         const int top = headingHeight + pattern * cellHeight;
-        m_captions.push_back({{0, top, headingWidth, top + cellHeight}, kRowHeadings[pattern], 0});
+        AddCaption({0, top, headingWidth, top + cellHeight}, kRowHeadings[pattern], 0);
         for (int column = 0; column < 4; ++column) {
             const int left = headingWidth + column * cellWidth;
             const RECT cell{left, top, left + cellWidth, top + cellHeight};

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <vector>
 
 #include "afxwin.h"
 
@@ -35,7 +34,8 @@ public:
     POINT ProbePoint(int row) const { return m_probes[Slot(row)]; }
     // The row whose area holds the point; 0 for none (a heading of the map).
     int RowAt(POINT point) const;
-    const std::vector<Caption>& Captions() const { return m_captions; }
+    int CaptionCount() const { return m_captionCount; }
+    const Caption& CaptionAt(int i) const { return m_captions[static_cast<size_t>(i)]; }
     // The width of the outline drawn inside each row's area.
     int LineWidth() const { return m_lineWidth; }
 
@@ -55,5 +55,9 @@ private:
     std::array<CGdiObject, 8> m_regions;
     std::array<RECT, 8> m_labels{};
     std::array<POINT, 8> m_probes{};
-    std::vector<Caption> m_captions;
+    void AddCaption(RECT rect, const char* text, int row);
+
+    // A Venn diagram has three, a Karnaugh map seven: its corner, four columns and two rows.
+    std::array<Caption, 7> m_captions{};
+    int m_captionCount = 0;
 };

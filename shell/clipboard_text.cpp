@@ -2,42 +2,9 @@
 
 #include <cstring>
 
+#include "clipboard_scope.h"
+
 namespace {
-
-constexpr DWORD kBusyPatienceMs = 1000;
-constexpr DWORD kRetryEveryMs = 15;
-
-// While it waits, the thread still answers messages sent to it: the program that holds the
-// clipboard may be sending this window WM_DESTROYCLIPBOARD and waiting for the answer.
-void WaitAnsweringSentMessages(DWORD milliseconds) {
-    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds, QS_SENDMESSAGE);
-    MSG message;
-    ::PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-}
-
-bool OpenClipboardWithPatience(HWND owner) {
-    const DWORD start = ::GetTickCount();
-    while (!::OpenClipboard(owner)) {
-        if (::GetTickCount() - start >= kBusyPatienceMs) return false;  // difference: wrap-safe
-        WaitAnsweringSentMessages(kRetryEveryMs);
-    }
-    return true;
-}
-
-// The clipboard is the system's, one program at a time: open only for as long as this lives.
-class OpenClipboardScope {
-public:
-    explicit OpenClipboardScope(HWND owner) : m_open(OpenClipboardWithPatience(owner)) {}
-    ~OpenClipboardScope() {
-        if (m_open) ::CloseClipboard();
-    }
-    OpenClipboardScope(const OpenClipboardScope&) = delete;
-    OpenClipboardScope& operator=(const OpenClipboardScope&) = delete;
-    bool IsOpen() const { return m_open; }
-
-private:
-    bool m_open;
-};
 
 // Memory the clipboard takes over once it has been handed to it; freed here otherwise. Memory
 // that could not be locked and filled is never handed over.
@@ -71,7 +38,7 @@ private:
 ClipboardCopy CopyTextToClipboard(CWnd* pOwner, const std::string& text) {
     ClipboardMemory memory(text);
     if (!memory.Filled()) return ClipboardCopy::NoMemory;
-    const OpenClipboardScope clipboard(pOwner ? pOwner->m_hWnd : nullptr);
+    const ClipboardScope clipboard(pOwner ? pOwner->m_hWnd : nullptr);
     if (!clipboard.IsOpen()) return ClipboardCopy::Busy;
     if (!::EmptyClipboard() || !::SetClipboardData(CF_TEXT, memory.Get()))
         return ClipboardCopy::Busy;

@@ -1,51 +1,58 @@
 #include "dialog_icons.h"
 
-#include <map>
 #include <new>
-#include <utility>
+#include <vector>
 
 namespace {
 
 // An icon that this program loaded as its own copy and so must destroy.
-class OwnedIcon {
-public:
-    explicit OwnedIcon(HICON hIcon) : m_hIcon(hIcon) {}
-    OwnedIcon(OwnedIcon&& other) noexcept : m_hIcon(std::exchange(other.m_hIcon, nullptr)) {}
-    OwnedIcon& operator=(OwnedIcon&&) = delete;
-    ~OwnedIcon() {
-        if (m_hIcon) ::DestroyIcon(m_hIcon);
-    }
-    HICON Get() const { return m_hIcon; }
-
-private:
-    HICON m_hIcon;
+struct CachedIcon {
+    WORD id;
+    int size;
+    HICON icon;
 };
 
 // Each id and size loaded once and destroyed at the end of the run, rather than once per window
 // or scale change and never: a window keeps using the icons it was given.
-std::map<std::pair<WORD, int>, OwnedIcon>& IconCache() {
-    static std::map<std::pair<WORD, int>, OwnedIcon> cache;
-    return cache;
-}
+class IconCache {
+public:
+    IconCache() = default;
+    IconCache(const IconCache&) = delete;
+    IconCache& operator=(const IconCache&) = delete;
+    ~IconCache() {
+        for (const CachedIcon& cached : m_icons) ::DestroyIcon(cached.icon);
+    }
+
+    HICON Find(WORD id, int size) const {
+        for (const CachedIcon& cached : m_icons)
+            if (cached.id == id && cached.size == size) return cached.icon;
+        return nullptr;
+    }
+    // Without room to keep it the icon cannot outlive this call: it is destroyed, and the window
+    // goes without.
+    HICON Keep(WORD id, int size, HICON icon) {
+        try {
+            m_icons.push_back({id, size, icon});
+        } catch (const std::bad_alloc&) {
+            ::DestroyIcon(icon);
+            return nullptr;
+        }
+        return icon;
+    }
+
+private:
+    std::vector<CachedIcon> m_icons;
+};
 
 }  // namespace
 
 HICON LoadCachedIcon(UINT nIconId, int size) {
-    const std::pair<WORD, int> key{LOWORD(nIconId), size};
-    auto& cache = IconCache();
-    if (const auto found = cache.find(key); found != cache.end()) return found->second.Get();
-    OwnedIcon icon(
-        static_cast<HICON>(::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(key.first),
-                                        IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
-    const HICON handle = icon.Get();
-    if (!handle) return nullptr;
-    try {
-        cache.emplace(key, std::move(icon));
-    } catch (const std::bad_alloc&) {
-        // Without room to keep it the icon cannot outlive this call; the window goes without.
-        return nullptr;
-    }
-    return handle;
+    static IconCache cache;
+    const WORD id = LOWORD(nIconId);
+    if (const HICON cached = cache.Find(id, size)) return cached;
+    const HICON icon = static_cast<HICON>(::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(id),
+                                                       IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+    return icon ? cache.Keep(id, size, icon) : nullptr;
 }
 
 int LargeIconSize(UINT dpi) { return AfxGetSystemMetricsForDpi(SM_CXICON, dpi); }

@@ -1,7 +1,6 @@
 #include "registry_store.h"
 
 #include <new>
-#include <optional>
 #include <vector>
 
 namespace {
@@ -17,19 +16,17 @@ LONG QueryValue(HKEY key, LPCWSTR name, DWORD* type, wchar_t* data, DWORD* size)
     return ::RegQueryValueExW(key, name, nullptr, type, reinterpret_cast<BYTE*>(data), size);
 }
 
-// A REG_SZ value, or nothing for any other type or a failed read. The value can change between
-// the two queries; the second one then fails rather than overrun.
+// A REG_SZ value into `text`; false for any other type or a failed read. The value can change
+// between the two queries; the second one then fails rather than overrun.
 template <typename Char>
-std::optional<std::vector<Char>> QueryStringValue(HKEY key, const Char* name) {
+bool QueryStringValue(HKEY key, const Char* name, std::vector<Char>& text) {
     DWORD type = REG_NONE;
     DWORD size = 0;
     if (QueryValue(key, name, &type, nullptr, &size) != ERROR_SUCCESS || type != REG_SZ)
-        return std::nullopt;
+        return false;
     // One character more than stored and all zero: the stored text need not end in a zero.
-    std::vector<Char> text(size / sizeof(Char) + 1, Char(0));
-    if (QueryValue(key, name, &type, text.data(), &size) != ERROR_SUCCESS || type != REG_SZ)
-        return std::nullopt;
-    return text;
+    text.assign(size / sizeof(Char) + 1, Char(0));
+    return QueryValue(key, name, &type, text.data(), &size) == ERROR_SUCCESS && type == REG_SZ;
 }
 
 }  // namespace
@@ -47,14 +44,14 @@ void RegistryStore::SetKeyPath(LPCSTR lpszKeyPath) {
     const CWinApp* app = AfxGetApp();
     if (app && app->m_pszRegistryKey && app->m_pszProfileName)
         m_strKeyPath =
-            CString("Software\\") + app->m_pszRegistryKey + "\\" + app->m_pszProfileName + "\\";
+            AfxJoinText({"Software\\", app->m_pszRegistryKey, "\\", app->m_pszProfileName, "\\"});
     else
         m_strKeyPath.Empty();
 }
 
 bool RegistryStore::GetSectionKeyName(LPCSTR lpszSection, CString& name) const {
     if (!lpszSection) return false;
-    name = m_strKeyPath + lpszSection;
+    name = AfxJoinText({m_strKeyPath, lpszSection});
     return name.GetLength() < kMaxKeyNameSize;
 }
 
@@ -102,8 +99,9 @@ CString RegistryStore::GetStringValue(LPCSTR lpszSection, LPCSTR lpszName,
     try {
         const RegistryKey key = OpenSectionForReading(lpszSection);
         if (!key) return lpszDefault;
-        const std::optional<std::vector<char>> text = QueryStringValue(key.Get(), lpszName);
-        return text ? CString(text->data()) : CString(lpszDefault);
+        std::vector<char> text;
+        return QueryStringValue(key.Get(), lpszName, text) ? CString(text.data())
+                                                           : CString(lpszDefault);
     } catch (const std::bad_alloc&) {
         return CString();
     }
@@ -114,9 +112,10 @@ CStringW RegistryStore::GetStringValueW(LPCSTR lpszSection, LPCSTR lpszName,
     try {
         const RegistryKey key = OpenSectionForReading(lpszSection);
         if (!key || !lpszName) return lpszDefault;
-        const std::optional<std::vector<wchar_t>> text =
-            QueryStringValue<wchar_t>(key.Get(), AfxWidenText(lpszName));
-        return text ? CStringW(text->data()) : CStringW(lpszDefault);
+        std::vector<wchar_t> text;
+        return QueryStringValue<wchar_t>(key.Get(), AfxWidenText(lpszName), text)
+                   ? CStringW(text.data())
+                   : CStringW(lpszDefault);
     } catch (const std::bad_alloc&) {
         return CStringW();
     }

@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <functional>
-
 #include "afxwin.h"
 
 // Result of a request for a dialog whose kind is already open.
@@ -15,5 +13,26 @@ constexpr int kDialogAlreadyOpen = 3;
 // loop ends. Dialog classes call it from their own DoModal.
 int RunModalOnce(CDialog* dialog, CDialog*& slot);
 
-// The same, with the modal loop given, so the slot's rules hold for any way a loop can end.
-int RunModalOnce(CDialog* dialog, CDialog*& slot, const std::function<INT_PTR()>& modalLoop);
+// True when `slot` names a running dialog, which is then brought to the front.
+bool FrontDialogInSlot(CDialog* slot);
+
+// Names the running dialog in its class's slot for as long as it lives.
+class CModalSlot {
+public:
+    CModalSlot(CDialog*& slot, CDialog* dialog) : m_slot(slot) { m_slot = dialog; }
+    ~CModalSlot() { m_slot = nullptr; }
+    CModalSlot(const CModalSlot&) = delete;
+    CModalSlot& operator=(const CModalSlot&) = delete;
+
+private:
+    CDialog*& m_slot;
+};
+
+// The same, with the modal loop given (a callable returning INT_PTR), so the slot's rules hold
+// for any way a loop can end.
+template <typename ModalLoop>
+int RunModalOnce(CDialog* dialog, CDialog*& slot, ModalLoop modalLoop) {
+    if (FrontDialogInSlot(slot)) return kDialogAlreadyOpen;
+    const CModalSlot running(slot, dialog);
+    return static_cast<int>(modalLoop());
+}

@@ -14,14 +14,14 @@ bool HoldsVersionData(const BYTE* block, DWORD size) {
     return length >= 3 * sizeof(WORD) && length <= size;
 }
 
-std::string NarrowText(const wchar_t* text, UINT characters) {
+CString NarrowText(const wchar_t* text, UINT characters) {
     // A value's recorded length may count its zero; the text ends at the first one either way.
     const auto length = static_cast<int>(::wcsnlen(text, characters));
     const int size = ::WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, nullptr);
-    std::string narrow(static_cast<size_t>(size > 0 ? size : 0), '\0');
-    if (size > 0)
-        ::WideCharToMultiByte(CP_ACP, 0, text, length, narrow.data(), size, nullptr, nullptr);
-    return narrow;
+    if (size <= 0) return CString();
+    std::vector<char> narrow(static_cast<size_t>(size));
+    ::WideCharToMultiByte(CP_ACP, 0, text, length, narrow.data(), size, nullptr, nullptr);
+    return CString(narrow.data(), size);
 }
 
 }  // namespace
@@ -73,7 +73,7 @@ const void* CVersionInfo::QueryValue(LPCSTR lpszPath) const {
 const wchar_t* CVersionInfo::FindString(LPCSTR lpszName, UINT& characters) const {
     if (!lpszName) return nullptr;
     // 255 characters at most, as the path buffer held: a longer name is no value of the table.
-    const CString path = CString("\\StringFileInfo\\040904B0\\") + lpszName;
+    const CString path = AfxJoinText({"\\StringFileInfo\\040904B0\\", lpszName});
     if (path.GetLength() > 255 || !m_pData) return nullptr;
     void* value = nullptr;
     characters = 0;
@@ -87,9 +87,11 @@ LPCSTR CVersionInfo::GetString(LPCSTR lpszName) const {
     const wchar_t* value = FindString(lpszName, characters);
     if (!value) return nullptr;
     // Converted once: a pointer handed out earlier stays good.
-    const auto [kept, isNew] = m_strings.try_emplace(lpszName);
-    if (isNew) kept->second = NarrowText(value, characters);
-    return kept->second.c_str();
+    for (const auto& kept : m_strings)
+        if (std::strcmp(kept->name, lpszName) == 0) return kept->text;
+    m_strings.push_back(
+        std::make_unique<NarrowString>(NarrowString{lpszName, NarrowText(value, characters)}));
+    return m_strings.back()->text;
 }
 
 CStringW CVersionInfo::GetStringW(LPCSTR lpszName) const {

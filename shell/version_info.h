@@ -2,9 +2,8 @@
 
 #include <windows.h>
 
-#include <map>
 #include <memory>
-#include <string>
+#include <vector>
 
 #include "afxwin.h"
 
@@ -42,6 +41,11 @@ private:
     // Only the UTF-16 queries are used, which read the block and never write it, so a copy of a
     // resource serves as well as a file's data.
     std::unique_ptr<BYTE[]> m_pData;
-    // The 8-bit forms of the strings asked for, so GetString can hand out lasting pointers.
-    mutable std::map<std::string, std::string> m_strings;
+    // The 8-bit forms of the strings asked for, each converted once and never moved, so
+    // GetString can hand out lasting pointers.
+    struct NarrowString {
+        CString name;
+        CString text;
+    };
+    mutable std::vector<std::unique_ptr<NarrowString>> m_strings;
 };

@@ -197,4 +197,21 @@ TEST(DibHeader, RefusesHostileHeadersWithAReason) {
     EXPECT_EQ(reading.layout.height, 31000);
 }
 
+// The reasons that carry a number from the header, as the status line shows them.
+TEST(DibHeader, NamesTheNumberThatIsWrong) {
+    const struct {
+        Bytes block;
+        const char* reason;
+    } cases[] = {
+        {Block(Fields(40, -5, 1, 32)), "a width of -5 pixels"},
+        {Block(Fields(40, 0, 1, 32)), "a width of 0 pixels"},
+        {Block(Fields(40, 1, 1, 2)), "2 bits per pixel"},
+        {Block(Fields(40, 1, 1, 32, 4000000000u)), "an unknown compression (4000000000)"},
+        {Block(Fields(40, 1, 1, 8, 3), {0xFF, 0xFF00, 0xFF0000}), "colour masks on 8-bit pixels"},
+        {Block(Fields(40, 1, 1, 24, 1)), "run-length compressed bitmaps are not read"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ReadDibHeader(c.block.data(), c.block.size()).reason, c.reason);
+}
+
 }  // namespace

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <new>
+
 #include "afxwin.h"
+#include "exception_report.h"
 #include "framework_test_app.h"
 #include "message_box_watcher.h"
 #include "test_dialog.h"
@@ -115,6 +119,24 @@ TEST(Dialog, FromHandleWrapsForeignWindowsWithoutTakingThemOver) {
     EXPECT_EQ(CWnd::FromHandle(nullptr), nullptr);
 }
 
+TEST(Dialog, AWindowTakenOverBySecondObjectIsTheSecondsUntilItLetsGo) {
+    HWND window = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                    nullptr, nullptr);
+    ASSERT_NE(window, nullptr);
+    CWnd first, second, third;
+    ASSERT_TRUE(first.Attach(window));
+    ASSERT_TRUE(second.Attach(window));
+    EXPECT_EQ(CWnd::FromHandlePermanent(window), &second);
+    EXPECT_EQ(first.Detach(), window);
+    EXPECT_EQ(CWnd::FromHandle(window), &second) << "the first letting go leaves the second";
+    EXPECT_EQ(second.Detach(), window);
+    EXPECT_EQ(CWnd::FromHandlePermanent(window), nullptr);
+    ASSERT_TRUE(third.Attach(window));
+    EXPECT_EQ(CWnd::FromHandlePermanent(window), &third);
+    third.Detach();
+    ::DestroyWindow(window);
+}
+
 TEST(WindowProcedureExceptions, AreReportedWithTheirOwnMessageAndTheDialogKeepsWorking) {
     CTestDlg dlg;
     ASSERT_TRUE(dlg.Create(IDD_TEST_DIALOG));
@@ -143,6 +165,43 @@ TEST(WindowProcedureExceptions, AreReportedWithTheirOwnMessageAndTheDialogKeepsW
     ClickButton(dlg.m_hWnd, IDC_TEST_BUTTON);
     EXPECT_EQ(dlg.m_clicks, 1) << "the dialog still answers after the reports";
     theTestApp.m_pMainWnd = nullptr;
+}
+
+// A report kept for later (a fault while a window paints) shows its box after the exception is
+// gone; a shortage of memory is kept without taking any.
+TEST(WindowProcedureExceptions, AKeptReportShowsTheBoxOfItsException) {
+    const struct {
+        std::function<void()> raise;
+        const char* text;  // null: no box
+        UINT icon;
+        bool systemModal;
+    } cases[] = {
+        {[] { AfxThrowMemoryException(); }, "Out of memory.", MB_ICONEXCLAMATION, true},
+        {[] { throw std::bad_alloc(); }, "Out of memory.", MB_ICONEXCLAMATION, true},
+        {[] { AfxThrowResourceException(); }, "A required resource was unavailable.", MB_ICONSTOP,
+         false},
+        {[] { throw CException(); }, "No error message is available.", MB_ICONSTOP, false},
+        {[] { throw 42; }, "No error message is available.", MB_ICONSTOP, false},
+        {[] { AfxThrowUserException(); }, nullptr, 0, false},
+    };
+    for (const auto& c : cases) {
+        CExceptionReport kept;
+        try {
+            c.raise();
+        } catch (...) {
+            kept = CExceptionReport::OfCurrentException();
+        }
+        MessageBoxWatcher boxes;
+        kept.Show();
+        if (!c.text) {
+            EXPECT_EQ(boxes.Count(), 0) << "a user exception has been told already";
+            continue;
+        }
+        ASSERT_EQ(boxes.Count(), 1) << c.text;
+        EXPECT_EQ(boxes.Last().text, c.text);
+        EXPECT_EQ(boxes.Last().icon, c.icon) << c.text;
+        EXPECT_EQ(boxes.Last().systemModal, c.systemModal) << c.text;
+    }
 }
 
 TEST(Application, TitleComesFromTheStringTableAndNamesTheRegistryKey) {

@@ -45,6 +45,24 @@ TEST(VersionInfo, ReadsTheProgramsOwnVersionResource) {
         << "a name too long for the path is not looked up cut short";
 }
 
+TEST(VersionInfo, EveryStringHandedOutStaysPutAsMoreAreAskedFor) {
+    const CVersionInfo version;
+    const char* const names[] = {"ProductName",  "ProductVersion",   "CompanyName",
+                                 "FileVersion",  "FileDescription",  "LegalCopyright",
+                                 "InternalName", "OriginalFilename", "NoSuchValue"};
+    std::vector<LPCSTR> first;
+    std::vector<std::string> texts;
+    for (const char* name : names) {
+        first.push_back(version.GetString(name));
+        texts.push_back(first.back() ? first.back() : "(none)");
+    }
+    for (size_t i = 0; i < first.size(); ++i) {
+        EXPECT_EQ(version.GetString(names[i]), first[i]) << names[i] << ": the same pointer";
+        EXPECT_EQ(first[i] ? first[i] : "(none)", texts[i]) << names[i] << ": the same text";
+    }
+    EXPECT_EQ(first.back(), nullptr);
+}
+
 TEST(VersionInfo, CompanyWordIsTheCompanyNameUpToItsFirstBlank) {
     EXPECT_EQ(CompanyWordOf(BesideThisProgram("one_word.dll")), "Tovera");
     EXPECT_EQ(CompanyWordOf(BesideThisProgram("several_blanks.dll")), "Tovera");
