@@ -13,11 +13,11 @@ namespace {
 
 // What went into the blit, for the picture to keep; none when memory runs short, which costs the
 // pixel inspector its story and nothing else.
-std::shared_ptr<BlitRecord> Record(const SamplePicture& source, int sourceIndex, COLORREF sourceBk,
+std::unique_ptr<BlitRecord> Record(const SamplePicture& source, int sourceIndex, COLORREF sourceBk,
                                    const SamplePanel& destination, SIZE area, DWORD rop,
                                    const SampleMask* mask) {
     try {
-        auto record = std::make_shared<BlitRecord>(
+        auto record = std::make_unique<BlitRecord>(
             RecordBlit(source, sourceIndex, sourceBk, destination, area, rop));
         if (mask) RecordMask(*record, *mask);
         return record;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "blit_record.h"
 #include "picture_pixels.h"
 #include "picture_snapshot.h"
 #include "raster_device.h"
@@ -30,6 +31,15 @@ void StretchOnto(CDC& target, SIZE size, CDC& source, SIZE sourceSize) {
 
 SamplePicture::SamplePicture(DefaultDrawing drawing, int variant)
     : m_drawDefault(drawing), m_variant(variant) {}
+
+// Out of line, where the record's type is whole.
+SamplePicture::SamplePicture(SamplePicture&&) noexcept = default;
+SamplePicture& SamplePicture::operator=(SamplePicture&&) noexcept = default;
+SamplePicture::~SamplePicture() = default;
+
+void SamplePicture::RememberBlit(std::unique_ptr<const BlitRecord> record) {
+    m_lastBlit = std::move(record);
+}
 
 BOOL SamplePicture::MakeBitmap(SIZE size, bool mono, CBitmap& bitmap, CDC& dc,
                                HGDIOBJ& empty) const {

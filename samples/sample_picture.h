@@ -20,8 +20,9 @@ public:
     using DefaultDrawing = void (*)(CDC& dc, SIZE size, bool mono, int variant);
 
     SamplePicture(DefaultDrawing drawing, int variant);
-    SamplePicture(SamplePicture&&) noexcept = default;
-    SamplePicture& operator=(SamplePicture&&) noexcept = default;
+    SamplePicture(SamplePicture&&) noexcept;
+    SamplePicture& operator=(SamplePicture&&) noexcept;
+    ~SamplePicture();
 
     // A new bitmap and DC of this size and kind with the default picture. A bitmap or DC that
     // cannot be made leaves no picture at all (Ready() is false) and gives FALSE. Raises
@@ -56,7 +57,7 @@ public:
     // What went into the last blit onto the picture, while the picture is as that blit left it
     // (any other change, a new size included, forgets it); null otherwise.
     const BlitRecord* LastBlit() const { return m_lastBlit.get(); }
-    void RememberBlit(std::shared_ptr<const BlitRecord> record) { m_lastBlit = std::move(record); }
+    void RememberBlit(std::unique_ptr<const BlitRecord> record);
 
     // The bitmap out of the picture's DC for as long as this lives, for a call that selects it
     // into a DC of its own (MaskBlt's mask).
@@ -88,5 +89,5 @@ private:
     // While the bitmap is a stretch of the user's picture: that picture, at the size it was made.
     CBitmap m_made;
     SIZE m_madeSize{};
-    std::shared_ptr<const BlitRecord> m_lastBlit;
+    std::unique_ptr<const BlitRecord> m_lastBlit;
 };
