@@ -5,6 +5,7 @@
 #include "rop_code.h"
 #include "rop_code_comment.h"
 #include "rop_index_text.h"
+#include "rop_join_text.h"
 #include "rop_minterm_families.h"
 #include "rop_operand_use.h"
 #include "rop_port.h"
@@ -17,11 +18,11 @@ namespace {
 RopCopyResult Copied(std::string text) { return {true, std::move(text)}; }
 
 std::string BlitCall(std::uint32_t code, std::uint8_t index) {
-    const std::string call = RopOperandsUsed(index).source
+    const char* const call = RopOperandsUsed(index).source
                                  ? "BitBlt(hdcDest, x, y, cx, cy, hdcSrc, xSrc, ySrc, "
                                  : "PatBlt(hdcDest, x, y, cx, cy, ";
-    return call + FormatFullRopCode(code) + "); /* " + RopNameOrRpn(index) + ": " +
-           ShortestRopExpression(index).text + " */";
+    return JoinRopText({call, FormatFullRopCode(code), "); /* ", RopNameOrRpn(index), ": ",
+                        ShortestRopExpression(index).text, " */"});
 }
 
 std::string_view WhatToDraw(RopDrawn drawn) {
@@ -40,26 +41,35 @@ std::string_view WhatToDraw(RopDrawn drawn) {
 // A logic op in one API's spelling, or why it has none.
 RopCopyResult LogicOpText(RopCopyForm form, std::uint32_t code, std::uint8_t index) {
     const std::optional<RopLogicOp> op = RopLogicOpOf(index);
-    const std::string name(RopCopyFormName(form));
     if (!op) {
         const char* const kind = form == RopCopyForm::Qt ? "raster op" : "logic op";
         const char* const shader = form == RopCopyForm::Direct3D12 ? "HLSL" : "GLSL";
-        return {false, name + ": no " + kind + " for a code that needs both P and S; copy it as " +
-                           shader};
+        return {false, JoinRopText({RopCopyFormName(form), ": no ", kind,
+                                    " for a code that needs both P and S; copy it as ", shader})};
     }
-    const std::string comment = " /* " + FormatFullRopCode(code) + " " + RopNameOrRpn(index) +
-                                ": " + std::string(WhatToDraw(RopDrawnOf(index))) + " */";
+    std::string_view before, name, after = ";";
     switch (form) {
         case RopCopyForm::OpenGl:
-            return Copied("glEnable(GL_COLOR_LOGIC_OP); glLogicOp(" + std::string(op->opengl) +
-                          ");" + comment);
+            before = "glEnable(GL_COLOR_LOGIC_OP); glLogicOp(";
+            name = op->opengl;
+            after = ");";
+            break;
         case RopCopyForm::Vulkan:
-            return Copied(std::string(op->vulkan) + comment);
+            name = op->vulkan;
+            after = "";
+            break;
         case RopCopyForm::Direct3D12:
-            return Copied(std::string(op->direct3d) + comment);
+            name = op->direct3d;
+            after = "";
+            break;
         default:
-            return Copied("painter.setCompositionMode(" + std::string(op->qt) + ");" + comment);
+            before = "painter.setCompositionMode(";
+            name = op->qt;
+            after = ");";
+            break;
     }
+    return Copied(JoinRopText({before, name, after, " /* ", FormatFullRopCode(code), " ",
+                               RopNameOrRpn(index), ": ", WhatToDraw(RopDrawnOf(index)), " */"}));
 }
 
 // X11 draws the source with XCopyArea and the brush colour with a fill in the GC's foreground.
@@ -67,14 +77,14 @@ RopCopyResult X11Text(std::uint32_t code, std::uint8_t index) {
     const std::optional<RopX11Function> function = RopX11FunctionOf(index);
     if (!function)
         return {false, "X11: no GC function for a code that needs both P and S; copy it as C"};
-    return Copied("XSetFunction(display, gc, " + std::string(function->name) + "); /* " +
-                  FormatFullRopCode(code) + " " + RopNameOrRpn(index) + ": " +
-                  std::string(WhatToDraw(RopDrawnOf(index))) + " */");
+    return Copied(JoinRopText({"XSetFunction(display, gc, ", function->name, "); /* ",
+                               FormatFullRopCode(code), " ", RopNameOrRpn(index), ": ",
+                               WhatToDraw(RopDrawnOf(index)), " */"}));
 }
 
 std::string AmigaText(std::uint32_t code, std::uint8_t index) {
-    return FormatRopIndex(RopAmigaMinterm(index)) + " /* " + FormatFullRopCode(code) + " " +
-           RopNameOrRpn(index) + ": " + std::string(kRopAmigaChannels) + " */";
+    return JoinRopText({FormatRopIndex(RopAmigaMinterm(index)), " /* ", FormatFullRopCode(code),
+                        " ", RopNameOrRpn(index), ": ", kRopAmigaChannels, " */"});
 }
 
 }  // namespace
@@ -120,8 +130,8 @@ RopCopyResult RopCopyText(RopCopyForm form, std::uint32_t code) {
         case RopCopyForm::Hlsl:
         case RopCopyForm::Msl:
         case RopCopyForm::Wgsl:
-            return Copied(RopShaderExpression(index) + " /* " + FormatFullRopCode(code) + " " +
-                          RopNameOrRpn(index) + " */");
+            return Copied(JoinRopText({RopShaderExpression(index), " /* ", FormatFullRopCode(code),
+                                       " ", RopNameOrRpn(index), " */"}));
         case RopCopyForm::X11:
             return X11Text(code, index);
         case RopCopyForm::AmigaMinterm:
