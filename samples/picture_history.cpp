@@ -29,7 +29,7 @@ void PictureHistory::Clear() {
     m_bytes = 0;
 }
 
-SamplePicture* PictureHistory::Swap(std::deque<Step>& from, std::deque<Step>& to) {
+SamplePicture* PictureHistory::Swap(std::vector<Step>& from, std::vector<Step>& to) {
     if (from.empty()) return nullptr;
     SamplePicture& picture = *from.back().picture;
     const SIZE size = picture.Size();
@@ -50,16 +50,16 @@ SamplePicture* PictureHistory::Swap(std::deque<Step>& from, std::deque<Step>& to
     return &picture;
 }
 
-void PictureHistory::Push(std::deque<Step>& steps, Step step) {
+void PictureHistory::Push(std::vector<Step>& steps, Step step) {
     m_bytes += step.snapshot.Bytes();
     steps.push_back(std::move(step));
 }
 
-void PictureHistory::Pop(std::deque<Step>& steps, bool oldest) {
+void PictureHistory::Pop(std::vector<Step>& steps, bool oldest) {
     Step& step = oldest ? steps.front() : steps.back();
     m_bytes -= step.snapshot.Bytes();
     if (oldest)
-        steps.pop_front();
+        steps.erase(steps.begin());
     else
         steps.pop_back();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <deque>
+#include <vector>
 
 #include "afxwin.h"
 #include "picture_snapshot.h"
@@ -51,12 +51,14 @@ private:
     };
 
     // Moves the newest step of `from` onto `to`, its picture swapped with the kept one.
-    SamplePicture* Swap(std::deque<Step>& from, std::deque<Step>& to);
-    void Push(std::deque<Step>& steps, Step step);
-    void Pop(std::deque<Step>& steps, bool oldest);
+    SamplePicture* Swap(std::vector<Step>& from, std::vector<Step>& to);
+    void Push(std::vector<Step>& steps, Step step);
+    void Pop(std::vector<Step>& steps, bool oldest);
     void Trim();
 
-    std::deque<Step> m_undo;  // oldest first
-    std::deque<Step> m_redo;  // farthest from now first
+    // A vector rather than a deque though the oldest step leaves from the front: a few dozen
+    // steps move in no time, and the deque's code costs the program more than its use saves.
+    std::vector<Step> m_undo;  // oldest first
+    std::vector<Step> m_redo;  // farthest from now first
     size_t m_bytes = 0;
 };

@@ -1,7 +1,6 @@
 #include "rop_diagram_layout.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -34,7 +33,21 @@ constexpr int kGrayColumns[4] = {0b00, 0b01, 0b11, 0b10};
 constexpr const char* kColumnHeadings[4] = {"00", "01", "11", "10"};
 constexpr const char* kRowHeadings[2] = {"P 0", "P 1"};
 
-int Round(double value) { return static_cast<int>(std::lround(value)); }
+// Half away from zero, as lround, without the C library's rounding code in the program.
+int Round(double value) {
+    return value < 0 ? -static_cast<int>(-value + 0.5) : static_cast<int>(value + 0.5);
+}
+
+// A cell's diagonal by Newton's method: exact enough in a few steps for a few dozen pixels, and
+// the C library's square root stays out of the program.
+double Diagonal(SIZE cell) {
+    const double square =
+        static_cast<double>(cell.cx) * cell.cx + static_cast<double>(cell.cy) * cell.cy;
+    double root = std::max(1.0, square);
+    for (int step = 0; step < 32 && root * root - square > 1e-6 * square; ++step)
+        root = (root + square / root) / 2;
+    return square > 0 ? root : 0;
+}
 
 POINT Centre(const RECT& rect) {
     return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
@@ -143,7 +156,7 @@ void RopDiagramLayout::LayOutVenn() {
 
     // D's name beside its circle, low on the right; row 1's number as its mirror image.
     const POINT d = at(kCircleCentres[2]);
-    const double beside = r + std::hypot(m_digit.cx, m_digit.cy) / 2 + m_lineWidth + 1;
+    const double beside = r + Diagonal(m_digit) / 2 + m_lineWidth + 1;
     const auto besideD = [&](double sign) {
         return KeptInside(
             LabelAt({Round(d.x + sign * beside * kSqrt3 / 2), Round(d.y + beside / 2)}), m_client);
