@@ -85,7 +85,8 @@ TEST(HelpText, IsPlainAsciiWithCrLfLinesAndItsSectionsInOrder) {
     EXPECT_EQ(stored.find("Velmar"), std::string::npos) << "the text names no product";
 
     size_t position = 0;
-    for (const char* heading : {"INTRODUCTION", "COMMANDS", "KEYBOARD", "TIPS", "USAGE", "EXAMPLES"}) {
+    for (const char* heading :
+         {"INTRODUCTION", "COMMANDS", "KEYBOARD", "TIPS", "USAGE", "EXAMPLES"}) {
         const size_t found = stored.find(std::string(heading) + "\r\n\r\n", position);
         ASSERT_NE(found, std::string::npos) << heading;
         EXPECT_TRUE(found == 0 || stored.compare(found - 4, 4, "\r\n\r\n") == 0) << heading;
