@@ -55,7 +55,7 @@ void CPictureGroup::AttachControls(CDataExchange*) {
         AfxThrowResourceException();
 }
 
-void CPictureGroup::Say(const CString& fault) {
+void CPictureGroup::Say(const CStringW& fault) {
     if (fault.IsEmpty())
         m_status.Clear();
     else
@@ -72,9 +72,9 @@ void CPictureGroup::TakeIn(const PictureReading& reading) {
         const COLORREF background = m_background ? *m_background : RGB(0, 0, 0);
         const BOOL fitted = m_history.RecordChange(
             m_picture, [&] { return FitPicture(reading.picture, m_picture, background); });
-        Say(fitted ? CString()
-                   : CString("The picture does not fit into ") + m_place.name +
-                         ": the system is low on resources.");
+        Say(fitted ? CStringW()
+                   : CStringW(AfxJoinText({"The picture does not fit into ", m_place.name,
+                                           ": the system is low on resources."})));
     });
 }
 
@@ -84,7 +84,7 @@ void CPictureGroup::OnOpen(UINT) {
     if (path)
         TakeIn(ReadPictureFile(*path));
     else if (!fault.IsEmpty())
-        Say(fault);
+        Say(CStringW(fault));
 }
 
 void CPictureGroup::OnPaste(UINT) { TakeIn(ReadClipboardPicture(Window())); }

@@ -41,7 +41,7 @@ private:
     static const Place kPlaces[3];
 
     void TakeIn(const PictureReading& reading);
-    void Say(const CString& fault);
+    void Say(const CStringW& fault);
 
     const int m_nPicture;
     const Place& m_place;

@@ -28,6 +28,8 @@ CStringW::CStringW(LPCWSTR text, int length) {
     std::copy(text, text + count, m_text.begin());
 }
 
+CStringW::CStringW(LPCSTR text) : CStringW(AfxWidenText(text)) {}
+
 CStringW& CStringW::operator+=(const CStringW& more) {
     const size_t end = m_text.size() - 1;
     const size_t count = more.m_text.size() - 1;

@@ -49,9 +49,12 @@ public:
     CStringW() : CStringW(nullptr, 0) {}
     CStringW(LPCWSTR text) : CStringW(text, text ? ::lstrlenW(text) : 0) {}
     CStringW(LPCWSTR text, int length);
+    // An 8-bit text of the code page, as AfxWidenText gives it.
+    CStringW(LPCSTR text);
 
     operator LPCWSTR() const { return m_text.data(); }
     int GetLength() const { return static_cast<int>(m_text.size() - 1); }
+    bool IsEmpty() const { return GetLength() == 0; }
     CStringW& operator+=(const CStringW& more);
     friend bool operator==(const CStringW& a, const CStringW& b) { return a.m_text == b.m_text; }
 

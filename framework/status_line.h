@@ -10,6 +10,8 @@
 class CStatusLine : public CWnd {
 public:
     void Show(LPCSTR text);
+    // A text with what the code page may lack: a file's name in any script.
+    void Show(LPCWSTR text);
     void Clear() { Show(""); }
 
 private:

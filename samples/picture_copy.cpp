@@ -22,7 +22,7 @@ bool FillDib(GlobalBlock& block, const DibRowsInfo& info, const std::vector<BYTE
 
 }  // namespace
 
-CString CopyPictureToClipboard(HWND owner, const SamplePicture& picture) {
+CStringW CopyPictureToClipboard(HWND owner, const SamplePicture& picture) {
     try {
         const std::vector<std::uint32_t> pixels = ReadPicturePixels(picture);
         if (pixels.empty()) return picture.Ready() ? kNoMemoryForPicture : kNoPictureToCopy;
@@ -37,7 +37,7 @@ CString CopyPictureToClipboard(HWND owner, const SamplePicture& picture) {
             return SystemFaultText("The picture was not copied",
                                    HRESULT_FROM_WIN32(::GetLastError()));
         block.HandedOver();
-        return CString();
+        return CStringW();
     } catch (const std::bad_alloc&) {
         return kNoMemoryForPicture;
     }

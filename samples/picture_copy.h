@@ -8,4 +8,4 @@
 // 1-bit with a black and a white colour entry, so a paint program shows what the sample shows.
 // A busy clipboard is waited for about a second. The owner is a window (the clipboard takes no
 // content from no window). Returns the fault, empty when copied.
-CString CopyPictureToClipboard(HWND owner, const SamplePicture& picture);
+CStringW CopyPictureToClipboard(HWND owner, const SamplePicture& picture);

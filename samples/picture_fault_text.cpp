@@ -1,7 +1,5 @@
 #include "picture_fault_text.h"
 
-#include <vector>
-
 #include "system_error_text.h"
 
 namespace {
@@ -13,15 +11,12 @@ LPCWSTR NameOf(LPCWSTR path) {
     return name;
 }
 
-CString Narrow(LPCWSTR text) {
-    const int size = ::WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 1) return CString();
-    std::vector<char> narrow(static_cast<size_t>(size));
-    ::WideCharToMultiByte(CP_ACP, 0, text, -1, narrow.data(), size, nullptr, nullptr);
-    return CString(narrow.data(), size - 1);
+// The words before the file's name, then the name.
+CStringW Naming(LPCSTR words, LPCWSTR path) {
+    CStringW text(words);
+    text += CStringW(path ? NameOf(path) : L"");
+    return text;
 }
-
-CString FileName(LPCWSTR path) { return Narrow(path ? NameOf(path) : L""); }
 
 // A Win32 error wrapped in an HRESULT has the text of its number.
 CString SystemText(HRESULT result) {
@@ -39,31 +34,30 @@ CString SystemText(HRESULT result) {
 
 }  // namespace
 
-CString NotAPictureText(LPCWSTR path) {
-    return AfxJoinText({"Not a picture Velmar can read: ", FileName(path)});
+CStringW NotAPictureText(LPCWSTR path) { return Naming("Not a picture Velmar can read: ", path); }
+
+CStringW DamagedPictureText(LPCWSTR path) {
+    return Naming("The picture is damaged or incomplete: ", path);
 }
 
-CString DamagedPictureText(LPCWSTR path) {
-    return AfxJoinText({"The picture is damaged or incomplete: ", FileName(path)});
+CStringW FolderText(LPCWSTR path) { return Naming("A folder, not a picture: ", path); }
+
+CStringW CannotOpenText(LPCWSTR path, HRESULT result) {
+    CStringW text = Naming("Cannot open ", path);
+    text += CStringW(AfxJoinText({": ", SystemText(result)}));
+    return text;
 }
 
-CString FolderText(LPCWSTR path) {
-    return AfxJoinText({"A folder, not a picture: ", FileName(path)});
+CStringW TooLargeText(unsigned width, unsigned height) {
+    return CStringW(
+        AfxJoinText({"The picture is too large to open: ", std::to_string(width).c_str(), " x ",
+                     std::to_string(height).c_str(), " pixels."}));
 }
 
-CString CannotOpenText(LPCWSTR path, HRESULT result) {
-    return AfxJoinText({"Cannot open ", FileName(path), ": ", SystemText(result)});
+CStringW UnreadableClipboardText(const std::string& reason) {
+    return CStringW(AfxJoinText({"The clipboard's picture cannot be read: ", reason.c_str(), "."}));
 }
 
-CString TooLargeText(unsigned width, unsigned height) {
-    return AfxJoinText({"The picture is too large to open: ", std::to_string(width).c_str(), " x ",
-                        std::to_string(height).c_str(), " pixels."});
-}
-
-CString UnreadableClipboardText(const std::string& reason) {
-    return AfxJoinText({"The clipboard's picture cannot be read: ", reason.c_str(), "."});
-}
-
-CString SystemFaultText(LPCSTR what, HRESULT result) {
-    return AfxJoinText({what, ": ", SystemText(result)});
+CStringW SystemFaultText(LPCSTR what, HRESULT result) {
+    return CStringW(AfxJoinText({what, ": ", SystemText(result)}));
 }

@@ -3,7 +3,7 @@
 #include "afxwin.h"
 
 // What the status line says of a picture that could not be opened, pasted or copied. A file is
-// named by its name alone, in the code page's characters.
+// named by its name alone, in UTF-16: the code page may lack its characters.
 
 constexpr const char* kClipboardHoldsNoPicture = "The clipboard holds no picture.";
 constexpr const char* kClipboardBusy = "The clipboard is busy; try again.";
@@ -11,17 +11,17 @@ constexpr const char* kNoMemoryForPicture = "Not enough memory for the picture."
 constexpr const char* kNoPictureToCopy = "There is no picture to copy.";
 
 // "Not a picture Velmar can read: sprite.txt"
-CString NotAPictureText(LPCWSTR path);
+CStringW NotAPictureText(LPCWSTR path);
 // "The picture is damaged or incomplete: sprite.png"
-CString DamagedPictureText(LPCWSTR path);
+CStringW DamagedPictureText(LPCWSTR path);
 // "A folder, not a picture: sprites"
-CString FolderText(LPCWSTR path);
+CStringW FolderText(LPCWSTR path);
 // "Cannot open sprite.png: The system cannot find the file specified." (the system's text for
 // an error number or an HRESULT, or its number where the system has none)
-CString CannotOpenText(LPCWSTR path, HRESULT result);
+CStringW CannotOpenText(LPCWSTR path, HRESULT result);
 // "The picture is too large to open: 30000 x 30000 pixels."
-CString TooLargeText(unsigned width, unsigned height);
+CStringW TooLargeText(unsigned width, unsigned height);
 // "The clipboard's picture cannot be read: a block that ends before its last row."
-CString UnreadableClipboardText(const std::string& reason);
+CStringW UnreadableClipboardText(const std::string& reason);
 // `what` and the system's text for the HRESULT: "Pictures cannot be opened: Class not registered."
-CString SystemFaultText(LPCSTR what, HRESULT result);
+CStringW SystemFaultText(LPCSTR what, HRESULT result);

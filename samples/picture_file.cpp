@@ -36,7 +36,7 @@ bool FileStartsLikeAPicture(LPCWSTR path) {
 // "no component" for both), so the file's first bytes tell the two apart. A system error while
 // the file is opened is the system's to explain; one while it is read (its end, say) means the
 // picture in it is incomplete.
-CString RefusalFault(LPCWSTR path, HRESULT result, bool opening) {
+CStringW RefusalFault(LPCWSTR path, HRESULT result, bool opening) {
     if (result == E_OUTOFMEMORY) return kNoMemoryForPicture;
     if (IsUnknownFormat(result) && !FileStartsLikeAPicture(path)) return NotAPictureText(path);
     if (opening && HRESULT_FACILITY(result) == FACILITY_WIN32 &&
@@ -46,12 +46,12 @@ CString RefusalFault(LPCWSTR path, HRESULT result, bool opening) {
 }
 
 // The file is there and is no folder; the system's word when it is not there or not readable.
-CString CheckPath(LPCWSTR path) {
+CStringW CheckPath(LPCWSTR path) {
     const DWORD attributes = ::GetFileAttributesW(path);
     if (attributes == INVALID_FILE_ATTRIBUTES)
         return CannotOpenText(path, HRESULT_FROM_WIN32(::GetLastError()));
     if (attributes & FILE_ATTRIBUTE_DIRECTORY) return FolderText(path);
-    return CString();
+    return CStringW();
 }
 
 // The frame as 32-bit BGRA, scaled by WIC to at most kLargestReadSide a side.
@@ -107,7 +107,7 @@ PictureReading Decode(IWICImagingFactory* factory, LPCWSTR path) {
 
 PictureReading ReadPictureFile(const wchar_t* path) {
     if (!path || !*path) return {{}, CannotOpenText(L"", HRESULT_FROM_WIN32(ERROR_INVALID_NAME))};
-    CString fault = CheckPath(path);
+    const CStringW fault = CheckPath(path);
     if (!fault.IsEmpty()) return {{}, fault};
     try {
         const ComApartment com;

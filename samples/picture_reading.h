@@ -6,6 +6,6 @@
 // A picture read from a file or the clipboard, or why none was: a sentence for the status line.
 struct PictureReading {
     SourcePicture picture;
-    CString fault;
+    CStringW fault;  // a file's name in it in any script
     bool Ok() const { return fault.IsEmpty(); }
 };

@@ -15,7 +15,7 @@
 namespace {
 
 // As the window opens or pastes: read, and fit only a picture that was read.
-CString OpenInto(const PictureReading& reading, SamplePicture& picture) {
+CStringW OpenInto(const PictureReading& reading, SamplePicture& picture) {
     if (reading.Ok()) FitPicture(reading.picture, picture, kBackground);
     return reading.fault;
 }
@@ -40,11 +40,13 @@ std::vector<BYTE> Png(const TestFolder& folder) {
     return folder.ReadBytes(L"good.png");
 }
 
-CString SystemText(DWORD error) {
+CStringW SystemText(DWORD error) {
     CString text;
     GetSystemErrorText(error, text);
-    return text;
+    return CStringW(text);
 }
+
+CStringW Joined(CStringW text, const CStringW& more) { return text += more; }
 
 // Every bad file says what is wrong in words and leaves the picture as it was.
 TEST(PictureBadInput, BadFilesAreNamedAndChangeNothing) {
@@ -53,6 +55,8 @@ TEST(PictureBadInput, BadFilesAreNamedAndChangeNothing) {
     std::vector<BYTE> damaged = png;
     for (size_t i = png.size() / 2; i < png.size() - 12; ++i) damaged[i] ^= 0x5A;
     folder.WriteBytes(L"sprite.txt", {'h', 'e', 'l', 'l', 'o'});
+    // A name no 8-bit code page holds whole: Japanese and Greek.
+    folder.WriteBytes(L"\u30B9\u30D7\u30E9\u03B1.txt", {'h', 'e', 'l', 'l', 'o'});
     folder.WriteBytes(L"empty.png", {});
     folder.WriteBytes(L"broken.png", damaged);
     folder.WriteBytes(L"cut.png", std::vector<BYTE>(png.begin(), png.begin() + png.size() / 2));
@@ -61,17 +65,19 @@ TEST(PictureBadInput, BadFilesAreNamedAndChangeNothing) {
     ::CreateDirectoryW(folder.Path(L"sprites").c_str(), nullptr);
     struct Case {
         const wchar_t* name;
-        CString fault;
+        CStringW fault;
     };
     const Case cases[] = {
         {L"sprite.txt", "Not a picture Velmar can read: sprite.txt"},
+        {L"\u30B9\u30D7\u30E9\u03B1.txt",
+         L"Not a picture Velmar can read: \u30B9\u30D7\u30E9\u03B1.txt"},
         {L"empty.png", "Not a picture Velmar can read: empty.png"},
         {L"broken.png", "The picture is damaged or incomplete: broken.png"},
         {L"cut.png", "The picture is damaged or incomplete: cut.png"},
         {L"huge.bmp", "The picture is too large to open: 30000 x 30000 pixels."},
         {L"tall.bmp", "The picture is too large to open: 1 x 40000 pixels."},
         {L"sprites", "A folder, not a picture: sprites"},
-        {L"gone.png", "Cannot open gone.png: " + SystemText(ERROR_FILE_NOT_FOUND)},
+        {L"gone.png", Joined("Cannot open gone.png: ", SystemText(ERROR_FILE_NOT_FOUND))},
     };
     TestPicture target(kSampleSize, false);
     const PictureState before(target.picture);
@@ -141,7 +147,7 @@ TEST(PictureBadInput, BadClipboardsAreNamedAndChangeNothing) {
     struct Case {
         const char* name;
         std::vector<std::pair<UINT, std::vector<BYTE>>> blocks;
-        CString fault;
+        CStringW fault;
     };
     const Case cases[] = {
         {"empty", {}, "The clipboard holds no picture."},
@@ -176,7 +182,7 @@ TEST(PictureBadInput, BadClipboardsAreNamedAndChangeNothing) {
          "Not a picture Velmar can read: sprite.txt"},
         {"a file that vanished",
          {{CF_HDROP, DropFiles(folder.Path(L"gone.png"))}},
-         "Cannot open gone.png: " + SystemText(ERROR_FILE_NOT_FOUND)},
+         Joined("Cannot open gone.png: ", SystemText(ERROR_FILE_NOT_FOUND))},
         {"no file dropped", {{CF_HDROP, DropFiles(L"")}}, "The clipboard holds no picture."},
     };
     TestPicture target(kSampleSize, true);
@@ -191,7 +197,7 @@ TEST(PictureBadInput, BadClipboardsAreNamedAndChangeNothing) {
     ASSERT_TRUE(holder.Open());
     const DWORD start = ::GetTickCount();
     EXPECT_EQ(OpenInto(ReadClipboardPicture(owner.Get()), target.picture),
-              CString("The clipboard is busy; try again."));
+              CStringW("The clipboard is busy; try again."));
     EXPECT_GE(::GetTickCount() - start, 900u) << "a busy clipboard is waited for";
     EXPECT_TRUE(PictureState(target.picture) == before);
 }

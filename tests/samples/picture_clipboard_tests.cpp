@@ -35,7 +35,7 @@ TEST(PictureClipboard, CopyThenPasteGivesTheSamePixelsInColourAndBlackAndWhite) 
     for (const bool mono : {false, true}) {
         SCOPED_TRACE(mono ? "black and white" : "colour");
         TestPicture original = UserPicture(mono);
-        ASSERT_EQ(CopyPictureToClipboard(owner.Get(), original.picture), CString());
+        ASSERT_EQ(CopyPictureToClipboard(owner.Get(), original.picture), CStringW());
 
         const std::vector<BYTE> dib = owner.Take(CF_DIB);
         ASSERT_GE(dib.size(), sizeof(BITMAPINFOHEADER));

@@ -121,7 +121,7 @@ TEST(PictureLeaks, PasteCopyUndoAndRedoLeaveNoHandleBehind) {
     auto round = [&](int n) {
         SamplePicture& picture = pictures.all[n % 3].picture;
         ASSERT_EQ(CopyPictureToClipboard(owner.Get(), pictures.all[(n + 1) % 3].picture),
-                  CString());
+                  CStringW());
         const PictureReading pasted = ReadClipboardPicture(owner.Get());
         ASSERT_TRUE(pasted.Ok());
         ASSERT_TRUE(history.Record(picture));
