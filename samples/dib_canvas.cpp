@@ -1,16 +1,13 @@
 #include "dib_canvas.h"
 
+#include "dib_rows_info.h"
+
 DibCanvas::DibCanvas(SIZE size) : m_size(size) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = size.cx;
-    info.bmiHeader.biHeight = -size.cy;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const DibRowsInfo info(size, false, false);
     void* bits = nullptr;
     if (size.cx <= 0 || size.cy <= 0) return;
-    if (!m_bitmap.Attach(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0)) ||
+    if (!m_bitmap.Attach(
+            ::CreateDIBSection(nullptr, info.Get(), DIB_RGB_COLORS, &bits, nullptr, 0)) ||
         !m_dc.CreateCompatibleDC(nullptr))
         return;
     m_bits = static_cast<std::uint32_t*>(bits);

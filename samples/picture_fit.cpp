@@ -45,18 +45,12 @@ Pixels Shrunk(const Pixels& composed, const SourcePicture& source, const Picture
     if (!canvas.Ready()) return {};
     std::uint32_t* bits = canvas.Pixels();
     std::fill(bits, bits + static_cast<size_t>(size.cx) * size.cy, background);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = source.width;
-    info.bmiHeader.biHeight = -source.height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const DibRowsInfo info({source.width, source.height}, false, false);
     CDC& dc = canvas.DC();
     dc.SetStretchBltMode(HALFTONE);
     ::SetBrushOrgEx(dc, 0, 0, nullptr);  // as HALFTONE requires after the mode is set
     const int lines = ::StretchDIBits(dc, placed.left, placed.top, placed.width, placed.height, 0,
-                                      0, source.width, source.height, composed.data(), &info,
+                                      0, source.width, source.height, composed.data(), info.Get(),
                                       DIB_RGB_COLORS, SRCCOPY);
     if (lines <= 0) return {};  // 0 or GDI_ERROR
     return canvas.Copy();

@@ -5,10 +5,6 @@
 
 namespace {
 
-size_t RowStride(LONG width, bool mono) {
-    return (static_cast<size_t>(width) * (mono ? 1 : 32) + 31) / 32 * 4;
-}
-
 void PackMonoRow(const std::uint32_t* pixels, LONG width, BYTE* row) {
     for (LONG x = 0; x < width; ++x)
         if (IsLight(pixels[x])) row[x / 8] |= static_cast<BYTE>(0x80 >> (x % 8));
@@ -24,20 +20,9 @@ void PackColorRow(const std::uint32_t* pixels, LONG width, BYTE* row) {
 
 }  // namespace
 
-DibRowsInfo::DibRowsInfo(SIZE size, bool mono, bool bottomUp) : header{}, colors{} {
-    header.biSize = sizeof header;
-    header.biWidth = size.cx;
-    header.biHeight = bottomUp ? size.cy : -size.cy;
-    header.biPlanes = 1;
-    header.biBitCount = mono ? 1 : 32;
-    header.biCompression = BI_RGB;
-    header.biSizeImage = static_cast<DWORD>(RowStride(size.cx, mono) * size.cy);
-    colors[1] = {255, 255, 255, 0};
-}
-
 std::vector<BYTE> PackDibRows(const std::vector<std::uint32_t>& pixels, SIZE size, bool mono,
                               bool bottomUp) {
-    const size_t stride = RowStride(size.cx, mono);
+    const size_t stride = DibRowStride(size.cx, mono);
     std::vector<BYTE> rows(stride * static_cast<size_t>(size.cy), 0);
     for (LONG y = 0; y < size.cy; ++y) {
         const std::uint32_t* source = &pixels[static_cast<size_t>(y) * size.cx];

@@ -4,22 +4,12 @@
 #include <vector>
 
 #include "afxwin.h"
+#include "dib_rows_info.h"
 #include "sample_picture.h"
 
 // A picture's pixels between GDI and memory, as the rows of a DIB: 32-bit colour rows whose
 // fourth byte is zero, or 1-bit black-and-white rows whose colour table is black then white, so
 // a 1 bit is white as in the picture itself.
-
-// BITMAPINFO for such rows, with room for the two colour entries.
-struct DibRowsInfo {
-    DibRowsInfo(SIZE size, bool mono, bool bottomUp);
-    const BITMAPINFO* Get() const { return reinterpret_cast<const BITMAPINFO*>(this); }
-    // The header and, for black and white, the colour table.
-    size_t Bytes() const { return sizeof header + (header.biBitCount == 1 ? sizeof colors : 0); }
-
-    BITMAPINFOHEADER header;
-    RGBQUAD colors[2];
-};
 
 // Pixels 0xXXRRGGBB, top-down, packed into rows: a black-and-white row has 1 where the pixel is
 // light (its luminance at least 128). Raises std::bad_alloc.

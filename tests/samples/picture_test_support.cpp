@@ -1,27 +1,13 @@
 #include "picture_test_support.h"
 
 #include "default_pictures.h"
-
-namespace {
-
-BITMAPINFO TopDown32(SIZE size) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = size.cx;
-    info.bmiHeader.biHeight = -size.cy;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
-}
-
-}  // namespace
+#include "dib_rows_info.h"
 
 Pixels ReadBitmap(HBITMAP bitmap, SIZE size) {
-    BITMAPINFO info = TopDown32(size);
+    DibRowsInfo info(size, false, false);
     Pixels pixels(static_cast<size_t>(size.cx) * size.cy);
     HDC screen = ::GetDC(nullptr);
-    ::GetDIBits(screen, bitmap, 0, static_cast<UINT>(size.cy), pixels.data(), &info,
+    ::GetDIBits(screen, bitmap, 0, static_cast<UINT>(size.cy), pixels.data(), info.Get(),
                 DIB_RGB_COLORS);
     ::ReleaseDC(nullptr, screen);
     for (std::uint32_t& pixel : pixels) pixel &= 0xFFFFFF;
@@ -29,9 +15,9 @@ Pixels ReadBitmap(HBITMAP bitmap, SIZE size) {
 }
 
 void WriteBitmap(HBITMAP bitmap, SIZE size, const Pixels& pixels) {
-    BITMAPINFO info = TopDown32(size);
+    DibRowsInfo info(size, false, false);
     HDC screen = ::GetDC(nullptr);
-    ::SetDIBits(screen, bitmap, 0, static_cast<UINT>(size.cy), pixels.data(), &info,
+    ::SetDIBits(screen, bitmap, 0, static_cast<UINT>(size.cy), pixels.data(), info.Get(),
                 DIB_RGB_COLORS);
     ::ReleaseDC(nullptr, screen);
 }
