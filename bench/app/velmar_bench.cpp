@@ -64,6 +64,18 @@ bool PicturesPainted(HWND first, HWND second) {
     return !::GetUpdateRect(first, &update, FALSE) && !::GetUpdateRect(second, &update, FALSE);
 }
 
+// The time from the action to both pictures repainted.
+template <typename Action>
+double UntilPainted(HWND first, HWND second, Action action) {
+    const double start = Now();
+    action();
+    while (!PicturesPainted(first, second)) {
+    }
+    return Now() - start;
+}
+
+void PrintRatio(const char* what, double ratio) { std::printf("%-46s %.2f\n", what, ratio); }
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -83,13 +95,12 @@ int main(int argc, char** argv) {
     const Summary velmarStart = Summarize(velmarStarts), minimalStart = Summarize(minimalStarts);
     Print("start-up, velmar.exe", velmarStart, "us");
     Print("start-up, minimal dialog program", minimalStart, "us");
-    std::printf("%-46s %.2f\n", "start-up ratio (medians)",
-                velmarStart.median / minimalStart.median);
+    PrintRatio("start-up ratio (medians)", velmarStart.median / minimalStart.median);
     if (!earlier.empty()) {
         const Summary earlierStart = Summarize(earlierStarts);
         Print("start-up, the earlier velmar.exe", earlierStart, "us");
-        std::printf("%-46s %.2f\n", "start-up ratio to the earlier build (medians)",
-                    velmarStart.median / earlierStart.median);
+        PrintRatio("start-up ratio to the earlier build (medians)",
+                   velmarStart.median / earlierStart.median);
     }
 
     // Start-up alone compares two builds whose windows differ, as before and after a feature.
@@ -124,8 +135,8 @@ int main(int argc, char** argv) {
     Print("result-box click to Hex updated", hex, "us");
     Print("result-box click to Hex and Meaning updated", meaning, "us");
     Print("... and the diagram repainted", drawn, "us");
-    std::printf("%-46s %.2f\n", "Meaning ratio (medians)", meaning.median / hex.median);
-    std::printf("%-46s %.2f\n", "Meaning and diagram ratio (medians)", drawn.median / hex.median);
+    PrintRatio("Meaning ratio (medians)", meaning.median / hex.median);
+    PrintRatio("Meaning and diagram ratio (medians)", drawn.median / hex.median);
 
     // Alternating Blt and MaskBlt clicks, each direction in turn, so their ratio compares like
     // with like.
@@ -136,16 +147,14 @@ int main(int argc, char** argv) {
         const bool backwards = i / 2 % 2 == 1;
         const int id = mask ? (backwards ? IDC_MASKBLT_2TO1 : IDC_MASKBLT_1TO2)
                             : (backwards ? IDC_BLT_2TO1 : IDC_BLT_1TO2);
-        const double start = Now();
-        ::SendMessageA(velmar.Item(id), BM_CLICK, 0, 0);
-        while (!PicturesPainted(first, second)) {
-        }
-        (mask ? maskBltToPainted : bltToPainted).push_back(Now() - start);
+        (mask ? maskBltToPainted : bltToPainted).push_back(UntilPainted(first, second, [&] {
+            ::SendMessageA(velmar.Item(id), BM_CLICK, 0, 0);
+        }));
     }
     const Summary blt = Summarize(bltToPainted), maskBlt = Summarize(maskBltToPainted);
     Print("Blt click to both pictures repainted", blt, "us");
     Print("MaskBlt click to both pictures repainted", maskBlt, "us");
-    std::printf("%-46s %.2f\n", "MaskBlt / Blt (medians)", maskBlt.median / blt.median);
+    PrintRatio("MaskBlt / Blt (medians)", maskBlt.median / blt.median);
 
     // Blt clicks onto Bitmap 2 with its brush Solid and Halftone in turn; the choice is made
     // before the clock starts.
@@ -156,16 +165,14 @@ int main(int argc, char** argv) {
         ::SendMessageA(brushes, CB_SETCURSEL, halftone ? 7 : 0, 0);
         ::SendMessageA(velmar.MainWindow(), WM_COMMAND, MAKEWPARAM(IDC_BRUSH2, CBN_SELCHANGE),
                        reinterpret_cast<LPARAM>(brushes));
-        const double start = Now();
-        ::SendMessageA(velmar.Item(IDC_BLT_1TO2), BM_CLICK, 0, 0);
-        while (!PicturesPainted(first, second)) {
-        }
-        (halftone ? halftoneToPainted : solidToPainted).push_back(Now() - start);
+        (halftone ? halftoneToPainted : solidToPainted).push_back(UntilPainted(first, second, [&] {
+            ::SendMessageA(velmar.Item(IDC_BLT_1TO2), BM_CLICK, 0, 0);
+        }));
     }
     const Summary solid = Summarize(solidToPainted), halftone = Summarize(halftoneToPainted);
     Print("Blt onto a Solid brush, both repainted", solid, "us");
     Print("Blt onto the Halftone brush, both repainted", halftone, "us");
-    std::printf("%-46s %.2f\n", "Halftone / Solid (medians)", halftone.median / solid.median);
+    PrintRatio("Halftone / Solid (medians)", halftone.median / solid.median);
 
     // Paste of a picture of the sample's size and Undo, each then repainted, in turn with a Blt:
     // the picture to paste is Bitmap 1's own, put on the clipboard once by Copy.
@@ -173,26 +180,22 @@ int main(int argc, char** argv) {
     std::vector<double> bltToPainted2, pasteToPainted, undoToPainted;
     for (int i = 0; i < 3 * clicks; ++i) {
         const int kind = i % 3;
-        const double start = Now();
-        if (kind == 0)
-            ::SendMessageA(velmar.Item(IDC_BLT_1TO2), BM_CLICK, 0, 0);
-        else
-            ::SendMessageA(velmar.MainWindow(), WM_COMMAND,
-                           kind == 1 ? ID_PASTE_PICTURE2 : ID_UNDO_PICTURE, 0);
-        while (!PicturesPainted(first, second)) {
-        }
-        (kind == 0   ? bltToPainted2
-         : kind == 1 ? pasteToPainted
-                     : undoToPainted)
-            .push_back(Now() - start);
+        const double took = UntilPainted(first, second, [&] {
+            if (kind == 0)
+                ::SendMessageA(velmar.Item(IDC_BLT_1TO2), BM_CLICK, 0, 0);
+            else
+                ::SendMessageA(velmar.MainWindow(), WM_COMMAND,
+                               kind == 1 ? ID_PASTE_PICTURE2 : ID_UNDO_PICTURE, 0);
+        });
+        (kind == 0 ? bltToPainted2 : kind == 1 ? pasteToPainted : undoToPainted).push_back(took);
     }
     const Summary blt2 = Summarize(bltToPainted2), paste = Summarize(pasteToPainted),
                   undo = Summarize(undoToPainted);
     Print("Blt, both repainted (with Paste and Undo)", blt2, "us");
     Print("Paste of a sample-size picture, repainted", paste, "us");
     Print("Undo, repainted", undo, "us");
-    std::printf("%-46s %.2f\n", "Paste / Blt (medians)", paste.median / blt2.median);
-    std::printf("%-46s %.2f\n", "Undo / Blt (medians)", undo.median / blt2.median);
+    PrintRatio("Paste / Blt (medians)", paste.median / blt2.median);
+    PrintRatio("Undo / Blt (medians)", undo.median / blt2.median);
 
     // A mouse move over a picture until the inspector's line says the new pixel.
     HWND inspector = velmar.Item(IDC_PIXEL_INSPECTOR);
