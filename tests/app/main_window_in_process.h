@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "resource.h"
 #include "ui_test.h"
 #include "velmar_app.h"
@@ -32,6 +34,26 @@ private:
     CVelmarDlg m_dlg;
     bool m_created = false;
 };
+
+// A window's text, up to 511 characters.
+inline std::string TextOf(HWND window) {
+    char text[512] = "";
+    ::GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+inline void Command(const MainWindow& window, UINT id) {
+    ::SendMessageA(window.Handle(), WM_COMMAND, id, 0);
+    PumpMessages();
+}
+
+// A code typed into Hex and committed by the focus leaving it.
+inline void SetHex(const MainWindow& window, const char* code) {
+    ::SetFocus(window.Item(IDC_HEX));
+    ::SetWindowTextA(window.Item(IDC_HEX), code);
+    PumpMessages();
+    ::SetFocus(window.Item(IDC_RESULT_ROW1));
+}
 
 // Answers every window that a command opens over the main window (About, Help, a message box) as
 // soon as it is made, so commands can be repeated thousands of times without a timer.

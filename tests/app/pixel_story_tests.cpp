@@ -7,17 +7,7 @@
 
 namespace {
 
-Pixels Shown(HWND picture) {
-    ::RedrawWindow(picture, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    SIZE size{};
-    return ReadWindowClient(picture, &size);
-}
-
-std::string Line(const MainWindow& window) {
-    char text[512] = "";
-    ::GetWindowTextA(window.Item(IDC_PIXEL_INSPECTOR), text, sizeof text);
-    return text;
-}
+std::string Line(const MainWindow& window) { return TextOf(window.Item(IDC_PIXEL_INSPECTOR)); }
 
 void Point(const MainWindow& window, int id, int x, int y) {
     ::SendMessageA(window.Item(id), WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
@@ -30,13 +20,6 @@ std::string Colour(COLORREF color) {
 }
 
 std::string Bit(bool one) { return one ? "1 (white)" : "0 (black)"; }
-
-void SetCode(const MainWindow& window, const char* code) {
-    ::SetFocus(window.Item(IDC_HEX));
-    ::SetWindowTextA(window.Item(IDC_HEX), code);
-    PumpMessages();
-    ::SetFocus(window.Item(IDC_RESULT_ROW1));
-}
 
 int Width(HWND picture) {
     RECT client{};
@@ -104,7 +87,7 @@ TEST(PixelInspector, AfterABlitTellsDSPAndTheRowThatMadeThePixel) {
         const int destination = blit.onto == 2 ? IDC_PICTURE2 : IDC_PICTURE1;
         const int source = blit.onto == 2 ? IDC_PICTURE1 : IDC_PICTURE2;
         const Pixels d = Shown(window.Item(destination)), s = Shown(window.Item(source));
-        SetCode(window, blit.code);
+        SetHex(window, blit.code);
         ClickButton(window.Handle(), blit.onto == 2 ? IDC_BLT_1TO2 : IDC_BLT_2TO1);
         const Pixels after = Shown(window.Item(destination));
         for (const POINT at : {POINT{2, 2}, POINT{width - 3, 40}, POINT{width / 2, 70}}) {

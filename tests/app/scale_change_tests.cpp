@@ -21,12 +21,6 @@ void ResizeClient(HWND control, SIZE client) {
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-Pixels Shown(HWND picture) {
-    ::RedrawWindow(picture, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    SIZE size{};
-    return ReadWindowClient(picture, &size);
-}
-
 Pixels DefaultPicture(int nPanel, SIZE size) {
     TestPanel panel;
     MakePanel(panel, nPanel, size, false);

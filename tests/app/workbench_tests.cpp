@@ -11,30 +11,6 @@
 
 namespace {
 
-Pixels Shown(HWND picture) {
-    ::RedrawWindow(picture, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    SIZE size{};
-    return ReadWindowClient(picture, &size);
-}
-
-void Command(const MainWindow& window, UINT id) {
-    ::SendMessageA(window.Handle(), WM_COMMAND, id, 0);
-    PumpMessages();
-}
-
-std::string TextOf(HWND window) {
-    char text[512] = "";
-    ::GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
-void SetHex(const MainWindow& window, const char* code) {
-    ::SetFocus(window.Item(IDC_HEX));
-    ::SetWindowTextA(window.Item(IDC_HEX), code);
-    PumpMessages();
-    ::SetFocus(window.Item(IDC_RESULT_ROW1));
-}
-
 // Every kind of change to a picture is one step: Undo gives back the pixels and the kind it had,
 // with its B&W box, and Redo the change again; a new change ends what Redo had.
 TEST(Workbench, UndoAndRedoGiveBackEveryKindOfChangeExactly) {

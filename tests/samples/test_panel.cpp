@@ -1,17 +1,8 @@
 #include "test_panel.h"
 
-namespace {
+#include "dib_rows_info.h"
 
-BITMAPINFO TopDown32(SIZE size) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = size.cx;
-    info.bmiHeader.biHeight = -size.cy;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
-}
+namespace {
 
 // A 32-bit DIB pixel is 0xXXRRGGBB in memory order B, G, R, X.
 COLORREF FromDib(DWORD value) {
@@ -32,21 +23,23 @@ void MakePanel(TestPanel& panel, int nPanel, SIZE size, bool mono) {
 }
 
 Pixels ReadPixels(HBITMAP bitmap, SIZE size) {
-    BITMAPINFO info = TopDown32(size);
+    DibRowsInfo info(size, false, false);
     std::vector<DWORD> dib(static_cast<size_t>(size.cx) * static_cast<size_t>(size.cy));
     CClientDC screen(nullptr);
-    ::GetDIBits(screen, bitmap, 0, static_cast<UINT>(size.cy), dib.data(), &info, DIB_RGB_COLORS);
+    ::GetDIBits(screen, bitmap, 0, static_cast<UINT>(size.cy), dib.data(), info.Get(),
+                DIB_RGB_COLORS);
     Pixels pixels(dib.size());
     for (size_t i = 0; i < dib.size(); ++i) pixels[i] = FromDib(dib[i]);
     return pixels;
 }
 
 void WritePixels(HBITMAP bitmap, SIZE size, const Pixels& pixels) {
-    BITMAPINFO info = TopDown32(size);
+    DibRowsInfo info(size, false, false);
     std::vector<DWORD> dib(pixels.size());
     for (size_t i = 0; i < dib.size(); ++i) dib[i] = ToDib(pixels[i]);
     CClientDC screen(nullptr);
-    ::SetDIBits(screen, bitmap, 0, static_cast<UINT>(size.cy), dib.data(), &info, DIB_RGB_COLORS);
+    ::SetDIBits(screen, bitmap, 0, static_cast<UINT>(size.cy), dib.data(), info.Get(),
+                DIB_RGB_COLORS);
 }
 
 Pixels ReadPanel(const TestPanel& panel) {
@@ -55,6 +48,12 @@ Pixels ReadPanel(const TestPanel& panel) {
 
 void WritePanel(TestPanel& panel, const Pixels& pixels) {
     WritePixels(panel.m_picture.Bitmap(), panel.m_picture.Size(), pixels);
+}
+
+Pixels Shown(HWND window) {
+    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    SIZE size{};
+    return ReadWindowClient(window, &size);
 }
 
 Pixels ReadWindowClient(HWND window, SIZE* size) {

@@ -20,6 +20,8 @@ Pixels ReadPanel(const TestPanel& panel);
 void WritePanel(TestPanel& panel, const Pixels& pixels);
 // What a window's client area shows on the screen.
 Pixels ReadWindowClient(HWND window, SIZE* size);
+// The same after a forced paint: what the window shows now.
+Pixels Shown(HWND window);
 
 // The pixels of a picture of this size with `rect` painted in `color`.
 Pixels Painted(Pixels pixels, SIZE size, const RECT& rect, COLORREF color);
