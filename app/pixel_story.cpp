@@ -9,8 +9,9 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 const char* const kNames[3] = {"Bitmap 1", "Bitmap 2", "Mask"};
 const char* const kSourceNames[3] = {"Bitmap 1", "Bitmap 2", "the mask"};
 
-// The line is built by appending to one string: each piece as a temporary string of its own
-// would cost the program several kilobytes of code for a few dozen characters.
+// The line is built by appending to one string, digit by digit too: a temporary string for each
+// piece (a chain of operator+, or FormatRopHexDigits) costs velmar.exe kilobytes of code for a
+// few dozen characters.
 void AppendHex(std::string& text, unsigned long value, int digits) {
     text += "0x";
     for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4)
