@@ -181,6 +181,10 @@ void ProgramDriver::PostKey(HWND control, WORD virtualKey) {
     ::PostMessageA(control, WM_KEYUP, virtualKey, up);
 }
 
+void ProgramDriver::PostChar(HWND control, wchar_t character) {
+    ::PostMessageW(control, WM_CHAR, character, 1);
+}
+
 bool ProgramDriver::FocusItem(int id) {
     ::PostMessageA(m_main, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(id)), TRUE);
     return WaitForFocus(id);

@@ -65,6 +65,9 @@ public:
     // The key's WM_KEYDOWN and WM_KEYUP posted to the control, as automation tools send keys:
     // the keyboard's state never changes.
     void PostKey(HWND control, WORD virtualKey);
+    // A character posted to the control as TranslateMessage makes it: Ctrl+Z is 0x1A. Its key
+    // is not posted, which with the keyboard's state unchanged would also type a letter.
+    void PostChar(HWND control, wchar_t character);
     // Moves the focus the way the dialog manager does (WM_NEXTDLGCTL), without clicking, and
     // waits until it is there.
     bool FocusItem(int id);
