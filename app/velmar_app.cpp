@@ -3,7 +3,7 @@
 #include <new>
 
 #include "about_dlg.h"
-#include "com_apartment.h"
+#include "ole_apartment.h"
 #include "resource.h"
 #include "text_view_dlg.h"
 #include "velmar_dlg.h"
@@ -29,7 +29,7 @@ BOOL CVelmarApp::InitInstance() {
         AfxMessageBox(IDS_OS_TOO_OLD, MB_ICONSTOP | MB_OK);
         return FALSE;
     }
-    const ComApartment com;
+    const OleApartment ole;
     try {
         RunMainDialog();
     } catch (const CException& e) {
