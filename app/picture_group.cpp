@@ -72,9 +72,13 @@ void CPictureGroup::TakeIn(const PictureReading& reading) {
         const COLORREF background = m_background ? *m_background : RGB(0, 0, 0);
         const BOOL fitted = m_history.RecordChange(
             m_picture, [&] { return FitPicture(reading.picture, m_picture, background); });
-        Say(fitted ? CStringW()
-                   : CStringW(AfxJoinText({"The picture does not fit into ", m_place.name,
-                                           ": the system is low on resources."})));
+        if (fitted)
+            Say(CStringW());
+        else if (m_history.ChangeRefused())
+            Say(CStringW(PictureHistory::kRefusalText));
+        else
+            Say(CStringW(AfxJoinText({"The picture does not fit into ", m_place.name,
+                                      ": the system is low on resources."})));
     });
 }
 
