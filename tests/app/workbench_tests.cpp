@@ -156,6 +156,45 @@ TEST(Workbench, AFileDroppedOnAPictureOpensIntoItAndABadOneChangesNothing) {
     ::DeleteFileW(bad.c_str());
 }
 
+// By the luminance rule of a picture taken into black and white.
+Pixels InBlackAndWhite(Pixels pixels) {
+    for (COLORREF& pixel : pixels) {
+        const int light =
+            (299 * GetRValue(pixel) + 587 * GetGValue(pixel) + 114 * GetBValue(pixel)) / 1000;
+        pixel = light >= 128 ? kWhite : kBlack;
+    }
+    return pixels;
+}
+
+// B&W on a picture of the user's keeps the picture: in black and white by the luminance rule,
+// then the colour picture back while nothing changed it, else the black-and-white one in colour.
+TEST(Workbench, BAndWKeepsTheUsersPictureAndGivesItsColoursBack) {
+    MainWindow window;
+    ASSERT_TRUE(window.Created());
+    const HWND picture = window.Item(IDC_PICTURE1);
+    SetHex(window, "0x660046");  // SRCINVERT: a picture of the user's, in many colours
+    ClickButton(window.Handle(), IDC_BLT_2TO1);
+    const Pixels colour = Shown(picture);
+    ASSERT_NE(colour, InBlackAndWhite(colour));
+
+    ClickButton(window.Handle(), IDC_MONO1);
+    EXPECT_EQ(Shown(picture), InBlackAndWhite(colour));
+    ClickButton(window.Handle(), IDC_MONO1);
+    EXPECT_EQ(Shown(picture), colour) << "nothing changed it: its colours come back";
+
+    ClickButton(window.Handle(), IDC_MONO1);
+    SetHex(window, "0x550009");  // DSTINVERT
+    ClickButton(window.Handle(), IDC_BLT_2TO1);
+    const Pixels changed = Shown(picture);
+    ASSERT_NE(changed, InBlackAndWhite(colour));
+    ClickButton(window.Handle(), IDC_MONO1);
+    EXPECT_EQ(Shown(picture), changed) << "changed in black and white: so it stays, in colour";
+
+    for (int step = 0; step < 3; ++step) Command(window, ID_UNDO_PICTURE);
+    EXPECT_EQ(Shown(picture), colour) << "Undo goes back through every step";
+    EXPECT_EQ(::IsDlgButtonChecked(window.Handle(), IDC_MONO1), UINT(BST_UNCHECKED));
+}
+
 TEST(Workbench, CopyThenPasteGivesTheSamePixelsInEachKind) {
     MainWindow window;
     ASSERT_TRUE(window.Created());
@@ -171,14 +210,7 @@ TEST(Workbench, CopyThenPasteGivesTheSamePixelsInEachKind) {
         Command(window, trip.paste);
         const Pixels from = Shown(window.Item(trip.from)), to = Shown(window.Item(trip.to));
         if (trip.to == IDC_PICTURE2) {  // colour into black and white: by the luminance rule
-            size_t wrong = 0;
-            for (size_t i = 0; i < from.size(); ++i) {
-                const int light = (299 * GetRValue(from[i]) + 587 * GetGValue(from[i]) +
-                                   114 * GetBValue(from[i])) /
-                                  1000;
-                wrong += to[i] != (light >= 128 ? kWhite : kBlack);
-            }
-            EXPECT_EQ(wrong, 0u);
+            EXPECT_EQ(to, InBlackAndWhite(from));
         } else {
             EXPECT_EQ(to, from) << trip.to;
         }
