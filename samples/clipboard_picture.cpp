@@ -79,7 +79,16 @@ std::vector<wchar_t> FirstDroppedFile() {
     return path;
 }
 
+// A picture put on the clipboard for rendering later is asked of its owner, and the system waits
+// for the answer up to 30 seconds; an owner that does not answer a message at once is not asked.
+bool OwnerAnswers() {
+    const HWND owner = ::GetClipboardOwner();
+    DWORD_PTR answer = 0;
+    return !owner || ::SendMessageTimeoutW(owner, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 500, &answer);
+}
+
 PictureReading ReadOpenClipboard(ClipboardScope& clipboard) {
+    if (!OwnerAnswers()) return {{}, kClipboardOwnerHung};
     const UINT format = OfferedFormat();
     if (format == CF_DIBV5 || format == CF_DIB) return ReadDib(format);
     if (format == CF_BITMAP) return ReadBitmap();

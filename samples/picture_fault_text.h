@@ -7,6 +7,8 @@
 
 constexpr const char* kClipboardHoldsNoPicture = "The clipboard holds no picture.";
 constexpr const char* kClipboardBusy = "The clipboard is busy; try again.";
+constexpr const char* kClipboardOwnerHung =
+    "The program that copied the picture is not responding.";
 constexpr const char* kNoMemoryForPicture = "Not enough memory for the picture.";
 constexpr const char* kNoPictureToCopy = "There is no picture to copy.";
 
