@@ -87,16 +87,17 @@ bool OwnerAnswers() {
     return !owner || ::SendMessageTimeoutW(owner, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 500, &answer);
 }
 
-PictureReading ReadOpenClipboard(ClipboardScope& clipboard) {
+PictureReading ReadOpenClipboard() {
     if (!OwnerAnswers()) return {{}, kClipboardOwnerHung};
     const UINT format = OfferedFormat();
     if (format == CF_DIBV5 || format == CF_DIB) return ReadDib(format);
     if (format == CF_BITMAP) return ReadBitmap();
     if (format != CF_HDROP) return {{}, kClipboardHoldsNoPicture};
     const std::vector<wchar_t> path = FirstDroppedFile();
-    clipboard.Close();  // decoding a file may take a while: let other programs at it
     if (path.empty()) return {{}, kClipboardHoldsNoPicture};
-    return ReadPictureFile(path.data());
+    PictureReading named;
+    named.fileToRead = CStringW(path.data());
+    return named;
 }
 
 }  // namespace
@@ -105,7 +106,7 @@ PictureReading ReadClipboardPicture(HWND owner) {
     try {
         ClipboardScope clipboard(owner);
         if (!clipboard.IsOpen()) return {{}, kClipboardBusy};
-        return ReadOpenClipboard(clipboard);
+        return ReadOpenClipboard();
     } catch (const std::bad_alloc&) {
         return {{}, kNoMemoryForPicture};
     }

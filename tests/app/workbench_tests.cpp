@@ -136,7 +136,7 @@ TEST(Workbench, AFileDroppedOnAPictureOpensIntoItAndABadOneChangesNothing) {
     const SIZE size{client.right, client.bottom};
     const std::wstring good = TempFile(L"velmar-drop.bmp", BmpFile(size, RGB(0x12, 0x80, 0xF0)));
     ::SendMessageA(picture, WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf(good)), 0);
-    PumpMessages();
+    ASSERT_TRUE(WaitForPictureRead(window, IDC_SAMPLES_STATUS));
     const Pixels opened = Shown(picture);
     EXPECT_EQ(opened, Pixels(opened.size(), RGB(0x12, 0x80, 0xF0))) << "pixel for pixel";
     EXPECT_EQ(TextOf(window.Item(IDC_SAMPLES_STATUS)), "");
@@ -145,7 +145,7 @@ TEST(Workbench, AFileDroppedOnAPictureOpensIntoItAndABadOneChangesNothing) {
     const std::wstring bad =
         TempFile(L"\u30B9\u30D7\u30E9\u03B1.txt", {'n', 'o', 't', ' ', 'a', ' ', 'p', 'i'});
     ::SendMessageA(picture, WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf(bad)), 0);
-    PumpMessages();
+    ASSERT_TRUE(WaitForPictureRead(window, IDC_SAMPLES_STATUS));
     wchar_t said[80] = {};
     ::GetWindowTextW(window.Item(IDC_SAMPLES_STATUS), said, 80);
     EXPECT_STREQ(said, L"Not a picture Velmar can read: \u30B9\u30D7\u30E9\u03B1.txt");
