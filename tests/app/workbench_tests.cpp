@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "dropped_files.h"
 #include "main_window_in_process.h"
 #include "test_panel.h"
 
@@ -78,19 +79,6 @@ TEST(Workbench, TheMaskAsASourceMakesTheTwoStepTransparentBlit) {
     for (size_t i = 0; i < shown.size(); ++i)
         wrong += shown[i] != ((background[i] & mask[i]) | sprite[i]);
     EXPECT_EQ(wrong, 0u);
-}
-
-// A file as Explorer drops it: a DROPFILES block with one wide path.
-HGLOBAL DropOf(const std::wstring& path) {
-    const size_t bytes = sizeof(DROPFILES) + (path.size() + 2) * sizeof(wchar_t);
-    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
-    auto* drop = static_cast<DROPFILES*>(::GlobalLock(memory));
-    drop->pFiles = sizeof(DROPFILES);
-    drop->fWide = TRUE;
-    memcpy(reinterpret_cast<BYTE*>(drop) + sizeof(DROPFILES), path.c_str(),
-           path.size() * sizeof(wchar_t));
-    ::GlobalUnlock(memory);
-    return memory;
 }
 
 std::wstring TempFile(const wchar_t* name, const std::vector<char>& bytes) {
