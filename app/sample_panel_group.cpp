@@ -100,7 +100,8 @@ void CSamplePanelGroup::Report(BOOL done, const std::string& fault) {
 void CSamplePanelGroup::OnMono(UINT) {
     RunCommittedCommand([this] {
         const BOOL made = m_history.RecordChange(m_panel.m_picture, [this] {
-            return ChangePictureKind(m_panel.m_picture, m_panel.m_bMono != FALSE);
+            return ChangePictureKind(m_panel.m_picture, m_panel.m_bMono != FALSE,
+                                     PictureButtonSize());
         });
         Report(made, Name() + " could not be made; the system is low on resources.");
     });

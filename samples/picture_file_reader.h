@@ -3,7 +3,6 @@
 #include <atomic>
 #include <memory>
 #include <optional>
-#include <thread>
 #include <vector>
 
 #include "afxwin.h"
@@ -35,6 +34,7 @@ public:
     std::optional<PictureReading> TakeFinished();
 
 private:
+    // Owned here; its thread is waited for before it goes.
     struct Job {
         CStringW path;
         Message done;
@@ -42,10 +42,11 @@ private:
         std::atomic<bool> over{false};
         PictureReading reading;  // the thread's until `over`, then the window's
         bool taken = false;
+        CWorkerThread thread;  // last: the first to go, waited for
     };
-    static void Run(std::shared_ptr<Job> job) noexcept;
+    static void Run(void* job);
     void JoinFinished();
 
-    std::shared_ptr<Job> m_current;
-    std::vector<std::pair<std::shared_ptr<Job>, std::thread>> m_threads;
+    Job* m_current = nullptr;  // the reading that counts, among m_jobs
+    std::vector<std::unique_ptr<Job>> m_jobs;
 };

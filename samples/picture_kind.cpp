@@ -39,8 +39,8 @@ BOOL ToColour(SamplePicture& picture, const std::vector<std::uint32_t>& pixels) 
 
 }  // namespace
 
-BOOL ChangePictureKind(SamplePicture& picture, bool mono) {
-    if (picture.ShowsDefault() || !picture.Ready()) return picture.Create(picture.Size(), mono);
+BOOL ChangePictureKind(SamplePicture& picture, bool mono, SIZE size) {
+    if (picture.ShowsDefault() || !picture.Ready()) return picture.Create(size, mono);
     if (picture.IsMono() == mono) return TRUE;
     try {
         const std::vector<std::uint32_t> pixels = ReadPicturePixels(picture);

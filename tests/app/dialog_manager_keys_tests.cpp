@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <string>
 
 #include "program_fixture.h"
@@ -42,10 +44,11 @@ bool IsClipboardPicture() {
     return ::IsClipboardFormatAvailable(CF_DIB) || ::IsClipboardFormatAvailable(CF_BITMAP);
 }
 
-void EmptyClipboard() {
-    if (!::OpenClipboard(nullptr)) return;
+bool EmptyClipboard() {
+    if (!::OpenClipboard(nullptr)) return false;  // busy a moment: another program holds it
     ::EmptyClipboard();
     ::CloseClipboard();
+    return !IsClipboardPicture();
 }
 
 TEST_F(ProgramTest, ArrowKeysWorkThePictureTheDiagramAndTheGridThroughTheDialogManager) {
@@ -70,14 +73,21 @@ TEST_F(ProgramTest, ArrowKeysWorkThePictureTheDiagramAndTheGridThroughTheDialogM
         at = next;
     }
 
-    EmptyClipboard();
+    ASSERT_TRUE(velmar.WaitUntil(EmptyClipboard));
     velmar.PostChar(picture, 0x03);  // Ctrl+C
     EXPECT_TRUE(velmar.WaitUntil(IsClipboardPicture)) << "Ctrl+C copies the picture";
-    const Picture copied = velmar.ScreenPicture(picture);
     ASSERT_TRUE(velmar.FocusItem(IDC_PICTURE2));
     velmar.PostChar(velmar.Item(IDC_PICTURE2), 0x16);  // Ctrl+V
+    // Compared with neither picture focused (the focus draws a frame and the marker in it), and
+    // the copied one painted: it has more than one colour, where a picture not painted has one.
+    ASSERT_TRUE(velmar.FocusItem(IDC_SRCCOPY));
+    const Picture copied = velmar.WaitForPicture(IDC_PICTURE1, [](const Picture& shown) {
+        return std::adjacent_find(shown.pixels.begin(), shown.pixels.end(),
+                                  std::not_equal_to<>()) != shown.pixels.end();
+    });
     const auto pasted = [&](const Picture& shown) { return shown.pixels == copied.pixels; };
     EXPECT_TRUE(pasted(velmar.WaitForPicture(IDC_PICTURE2, pasted))) << "Ctrl+V pastes it";
+    ASSERT_TRUE(velmar.FocusItem(IDC_PICTURE2));
     velmar.PostChar(velmar.Item(IDC_PICTURE2), 0x0F);  // Ctrl+O
     const HWND open = velmar.WaitForWindow("Open");
     EXPECT_NE(open, nullptr) << "Ctrl+O asks for a file";
