@@ -1,5 +1,6 @@
 #include "upright_picture.h"
 
+#include <cstddef>
 #include <utility>
 #include <vector>
 
@@ -43,8 +44,8 @@ void TurnUpright(SourcePicture& picture, int orientation) {
     for (int y = 0; y < uprightHeight; ++y)
         for (int x = 0; x < uprightWidth; ++x) {
             const Point from = StoredAt(orientation, x, y, width, height);
-            upright[static_cast<size_t>(y) * uprightWidth + x] =
-                picture.pixels[static_cast<size_t>(from.y) * width + from.x];
+            upright[static_cast<std::size_t>(y) * uprightWidth + x] =
+                picture.pixels[static_cast<std::size_t>(from.y) * width + from.x];
         }
     picture.pixels = std::move(upright);
     picture.width = uprightWidth;
