@@ -76,7 +76,8 @@ TEST_F(PortableMode, TheFileBesideTheProgramKeepsItAllTheRegistryNothingAboutOnc
 TEST_F(PortableMode, StartedThroughASymbolicLinkInAnotherFolderItUsesTheFileBesideItsOwn) {
     const TestFolder links(L"velmar portable links");
     const std::wstring link = links.Path(L"velmar.exe");
-    ASSERT_TRUE(MakeSymbolicLink(link, m_program));
+    const SymbolicLink made(link, m_program);
+    ASSERT_TRUE(made.Made());
 
     Run(link, true);
     EXPECT_EQ(ReadFileBytes(m_file), WrittenFor(m_program)) << "the real path, not the link's";

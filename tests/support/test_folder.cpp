@@ -36,6 +36,31 @@ std::wstring UnixPath(const std::wstring& path) {
     return wide;
 }
 
+// Wine starts a host program given by its path on drive Z:, the host's root; it gives no exit
+// code of one, so the caller waits for what the program was to do.
+bool RunHostProgram(const std::wstring& name, const std::wstring& arguments) {
+    std::wstring commandLine = name + L" " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessW((L"Z:\\bin\\" + name).c_str(), &commandLine[0], nullptr, nullptr, FALSE,
+                          0, nullptr, nullptr, &startup, &process))
+        return false;
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    return true;
+}
+
+template <typename Condition>
+bool WaitUntil(Condition holds) {
+    const DWORD start = ::GetTickCount();
+    while (!holds()) {
+        if (::GetTickCount() - start > 5000) return holds();
+        ::Sleep(5);
+    }
+    return true;
+}
+
 bool LeadsTo(const std::wstring& link, const std::wstring& target) {
     const FileIdentity a = IdentityOf(link), b = IdentityOf(target);
     return a.index != 0 && a.index == b.index && a.volume == b.volume;
@@ -106,26 +131,21 @@ FileIdentity IdentityOf(const std::wstring& path) {
     return identity;
 }
 
-bool MakeSymbolicLink(const std::wstring& link, const std::wstring& target) {
+SymbolicLink::SymbolicLink(const std::wstring& link, const std::wstring& target) : m_link(link) {
     ::CreateSymbolicLinkW(link.c_str(), target.c_str(), 0);
-    if (LeadsTo(link, target)) return true;
-    const std::wstring unixLink = UnixPath(link), unixTarget = UnixPath(target);
-    if (unixLink.empty() || unixTarget.empty()) return false;
-    // Wine starts a host program given by its path on drive Z:, the host's root.
-    std::wstring commandLine = L"ln -s \"" + unixTarget + L"\" \"" + unixLink + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!::CreateProcessW(L"Z:\\bin\\ln", &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                          nullptr, &startup, &process))
-        return false;
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
-    // Wine gives no exit code of a host program: the link itself shows it has run.
-    const DWORD start = ::GetTickCount();
-    while (!LeadsTo(link, target)) {
-        if (::GetTickCount() - start > 5000) return LeadsTo(link, target);
-        ::Sleep(5);
+    m_made = LeadsTo(link, target);
+    if (m_made) return;
+    m_unixLink = UnixPath(link);
+    const std::wstring unixTarget = UnixPath(target);
+    if (m_unixLink.empty() || unixTarget.empty()) return;
+    if (RunHostProgram(L"ln", L"-s \"" + unixTarget + L"\" \"" + m_unixLink + L"\""))
+        m_made = WaitUntil([&] { return LeadsTo(link, target); });
+}
+
+SymbolicLink::~SymbolicLink() {
+    if (m_unixLink.empty()) {
+        ::DeleteFileW(m_link.c_str());
+    } else if (RunHostProgram(L"rm", L"-f \"" + m_unixLink + L"\"")) {
+        WaitUntil([&] { return ::GetFileAttributesW(m_link.c_str()) == INVALID_FILE_ATTRIBUTES; });
     }
-    return true;
 }

@@ -36,5 +36,19 @@ struct FileIdentity {
 FileIdentity IdentityOf(const std::wstring& path);
 
 // A symbolic link, as Windows makes one; under Wine, whose CreateSymbolicLinkW makes none, as
-// the host's ln makes one, which Wine follows. True once the link leads to the target.
-bool MakeSymbolicLink(const std::wstring& link, const std::wstring& target);
+// the host's ln makes one, which Wine follows. Removed when the object goes, the way it was made:
+// Wine's DeleteFileW would delete the file the link leads to instead.
+class SymbolicLink {
+public:
+    SymbolicLink(const std::wstring& link, const std::wstring& target);
+    ~SymbolicLink();
+    SymbolicLink(const SymbolicLink&) = delete;
+    SymbolicLink& operator=(const SymbolicLink&) = delete;
+
+    // The link leads to the target.
+    bool Made() const { return m_made; }
+
+private:
+    std::wstring m_link, m_unixLink;
+    bool m_made = false;
+};
