@@ -10,6 +10,7 @@
 
 #include "com_apartment.h"
 #include "com_ptr.h"
+#include "tiff_bytes.h"
 
 namespace {
 
@@ -105,10 +106,6 @@ HRESULT WriteFrames(const std::wstring& path, TestFileFormat format,
     return result;
 }
 
-void Put(std::vector<BYTE>& bytes, std::uint32_t value, int size) {
-    for (int i = 0; i < size; ++i) bytes.push_back(static_cast<BYTE>(value >> (8 * i)));
-}
-
 std::vector<BYTE> ReadAll(const std::wstring& path) {
     std::ifstream file(path.c_str(), std::ios::binary);
     return std::vector<BYTE>(std::istreambuf_iterator<char>(file), {});
@@ -137,12 +134,15 @@ HRESULT WriteIconFile(const std::wstring& path, const std::vector<SourcePicture>
         if (FAILED(result)) return result;
     }
     std::vector<BYTE> icon;
-    Put(icon, 0, 2), Put(icon, 1, 2), Put(icon, static_cast<std::uint32_t>(images.size()), 2);
+    PutLittleEndian(icon, 0, 2), PutLittleEndian(icon, 1, 2),
+        PutLittleEndian(icon, static_cast<std::uint32_t>(images.size()), 2);
     std::uint32_t offset = static_cast<std::uint32_t>(6 + 16 * images.size());
     for (size_t i = 0; i < images.size(); ++i) {
-        Put(icon, images[i].width & 0xFF, 1), Put(icon, images[i].height & 0xFF, 1);
-        Put(icon, 0, 2), Put(icon, 1, 2), Put(icon, 32, 2);
-        Put(icon, static_cast<std::uint32_t>(pngs[i].size()), 4), Put(icon, offset, 4);
+        PutLittleEndian(icon, images[i].width & 0xFF, 1),
+            PutLittleEndian(icon, images[i].height & 0xFF, 1);
+        PutLittleEndian(icon, 0, 2), PutLittleEndian(icon, 1, 2), PutLittleEndian(icon, 32, 2);
+        PutLittleEndian(icon, static_cast<std::uint32_t>(pngs[i].size()), 4),
+            PutLittleEndian(icon, offset, 4);
         offset += static_cast<std::uint32_t>(pngs[i].size());
     }
     for (const std::vector<BYTE>& png : pngs) icon.insert(icon.end(), png.begin(), png.end());

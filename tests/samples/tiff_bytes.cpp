@@ -4,16 +4,16 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-void Put(Bytes& bytes, std::uint32_t value, int size) {
-    for (int i = 0; i < size; ++i) bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-}
-
 struct Entry {
     std::uint16_t tag, type;  // type 3: SHORT, 4: LONG
     std::uint32_t count, value;
 };
 
 }  // namespace
+
+void PutLittleEndian(std::vector<std::uint8_t>& bytes, std::uint32_t value, int size) {
+    for (int i = 0; i < size; ++i) bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+}
 
 // Little-endian: the header, one directory of entries in tag order, the bits per sample, then
 // the strip of pixels.
@@ -26,11 +26,12 @@ std::vector<std::uint8_t> TiffBytes(int width, int height, TiffPixels kind, int 
         for (int x = 0; x < width; ++x) {
             const std::uint32_t rgb = pixel ? pixel(x, y) : 0;
             if (cmyk) {
-                Put(strip, 0, 8);
+                PutLittleEndian(strip, 0, 8);
                 continue;
             }
-            Put(strip, (rgb >> 16) & 0xFF, 1), Put(strip, (rgb >> 8) & 0xFF, 1);
-            Put(strip, rgb & 0xFF, 1);
+            PutLittleEndian(strip, (rgb >> 16) & 0xFF, 1),
+                PutLittleEndian(strip, (rgb >> 8) & 0xFF, 1);
+            PutLittleEndian(strip, rgb & 0xFF, 1);
         }
     const std::uint32_t entries = orientation ? 11 : 10;
     const std::uint32_t bitsAt = 8 + 2 + 12 * entries + 4, stripAt = bitsAt + 2 * samples;
@@ -50,14 +51,15 @@ std::vector<std::uint8_t> TiffBytes(int width, int height, TiffPixels kind, int 
         directory.insert(directory.begin() + 6,
                          {274, 3, 1, static_cast<std::uint32_t>(orientation)});
     Bytes file = {'I', 'I', 42, 0};
-    Put(file, 8, 4);
-    Put(file, entries, 2);
+    PutLittleEndian(file, 8, 4);
+    PutLittleEndian(file, entries, 2);
     for (const Entry& entry : directory) {
-        Put(file, entry.tag, 2), Put(file, entry.type, 2), Put(file, entry.count, 4);
-        Put(file, entry.value, 4);  // a SHORT sits in the low half
+        PutLittleEndian(file, entry.tag, 2), PutLittleEndian(file, entry.type, 2),
+            PutLittleEndian(file, entry.count, 4);
+        PutLittleEndian(file, entry.value, 4);  // a SHORT sits in the low half
     }
-    Put(file, 0, 4);  // no next directory
-    for (std::uint32_t i = 0; i < samples; ++i) Put(file, bits, 2);
+    PutLittleEndian(file, 0, 4);  // no next directory
+    for (std::uint32_t i = 0; i < samples; ++i) PutLittleEndian(file, bits, 2);
     file.insert(file.end(), strip.begin(), strip.end());
     return file;
 }

@@ -12,6 +12,9 @@ enum class TiffPixels {
     Cmyk16,  // 16 bits a channel of ink, all zero
 };
 
+// The value's low `size` bytes, the lowest first.
+void PutLittleEndian(std::vector<std::uint8_t>& bytes, std::uint32_t value, int size);
+
 // width x height, the pixels 0x00RRGGBB of `pixel` (Rgb8), with the orientation tag (274) where
 // `orientation` is 1 to 8.
 std::vector<std::uint8_t> TiffBytes(int width, int height, TiffPixels kind, int orientation = 0,

@@ -3,14 +3,12 @@
 #include <string>
 
 #include "app_settings.h"
+#include "running_version.h"
 #include "settings_file.h"
 #include "test_folder.h"
 #include "test_registry_key.h"
-#include "velmar_version.h"
 
 namespace {
-
-constexpr DWORD kRunningVersion = VELMAR_VERSION_NUMBER;
 
 SettingsFileValues Read(const std::string& text) {
     return ReadSettingsText(text.data(), text.size());
