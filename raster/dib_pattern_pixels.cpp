@@ -19,9 +19,7 @@ DibPatternPixels::DibPatternPixels(const Brush& brush, const std::vector<Rgb>& p
                                    const Surface& destination)
     : m_format(ResolvedFormat(brush, palette)),
       m_destination(destination),
-      m_keepsValue(!m_format.HasTable() && !destination.HasTable() &&
-                   m_format.bitsPerPixel == destination.format.bitsPerPixel &&
-                   m_format.masks == destination.format.masks) {}
+      m_keepsValue(destination.format.bitsPerPixel > 1 && m_format == destination.format) {}
 
 std::uint32_t DibPatternPixels::operator()(std::uint32_t value, int x, int y) const {
     if (m_keepsValue) return value;

@@ -18,5 +18,5 @@ public:
 private:
     PixelFormat m_format;  // the brush's, its table resolved through the DC's palette
     const Surface& m_destination;
-    bool m_keepsValue;  // same fields as the destination: the value goes as it is, spare bits too
+    bool m_keepsValue;  // the destination's format: the value goes as it is, spare bits too
 };

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "color_pixel.h"
+#include "nearest_entry.h"
 
 namespace {
 
@@ -16,6 +17,13 @@ std::optional<std::uint32_t> ExactEntry(ColorRef color, const Surface& destinati
     return std::nullopt;
 }
 
+std::uint32_t NearerEntry(ColorRef color, const Surface& destination,
+                          const std::vector<Rgb>& palette) {
+    const std::vector<Rgb> entries = {UnpackRgb(destination.format, 0),
+                                      UnpackRgb(destination.format, 1)};
+    return NearestEntry(entries, ResolveRgb(color, palette));
+}
+
 }  // namespace
 
 OneBitPair OneBitEntries(ColorRef color, ColorRef background, const Surface& destination,
@@ -23,7 +31,9 @@ OneBitPair OneBitEntries(ColorRef color, ColorRef background, const Surface& des
     const std::optional<std::uint32_t> colorEntry = ExactEntry(color, destination, palette);
     const std::optional<std::uint32_t> backgroundEntry =
         ExactEntry(background, destination, palette);
-    const std::uint32_t gap = backgroundEntry ? *backgroundEntry : colorEntry ? 1 - *colorEntry : 0;
+    const std::uint32_t gap = backgroundEntry ? *backgroundEntry
+                              : colorEntry    ? 1 - *colorEntry
+                                              : NearerEntry(background, destination, palette);
     if (colorEntry) return {*colorEntry, gap};
     const bool isBackground = ResolveRgb(color, palette) == ResolveRgb(background, palette) &&
                               IsDibIndex(color) == IsDibIndex(background);

@@ -15,8 +15,8 @@ struct OneBitPair {
 
 // GDI keeps a hatch's line apart from its gap on a 1-bit destination rather than matching
 // either to the nearer colour: a colour equal to one of the two table colours takes that entry;
-// the background colour, when it is neither, takes the entry the line's colour does not take if
-// that one is a table colour, else entry 0; any other colour takes the entry the background
-// does not take, unless it is the background colour itself, which takes the background's.
+// any other colour takes the entry the background does not take, unless it is the background
+// colour itself. The background, when it is neither table colour, takes the entry the line
+// does not take if the line is a table colour, else the nearer one.
 OneBitPair OneBitEntries(ColorRef color, ColorRef background, const Surface& destination,
                          const std::vector<Rgb>& palette);

@@ -142,6 +142,7 @@ void ReadContents(const Json& description, const ScenePlace& place, Surface& sur
     if (fill) surface.bytes.assign(surface.bytes.size(), ReadByte(*fill, place.Key("fill")));
     if (bits) surface.bytes = ReadHex(*bits, place.Key("bits"), surface.bytes.size());
     if (rows) ReadMonochromeRows(*rows, place.Key("rows"), surface);
+    if (surface.IsMonochromeBitmap()) ClearMonochromePadding(surface);
 }
 
 int ReadSide(const Json& description, const ScenePlace& place, const char* key, bool signedSide) {

@@ -36,3 +36,13 @@ Surface MakeMonochromeBitmap(int width, int height) {
     surface.bytes.assign(surface.stride * static_cast<std::size_t>(height), 0);
     return surface;
 }
+
+void ClearMonochromePadding(Surface& surface) {
+    const std::size_t full = static_cast<std::size_t>(surface.width) / 8;
+    const int rest = surface.width % 8;
+    for (int y = 0; y < surface.height; ++y) {
+        std::uint8_t* row = surface.Row(y);
+        if (rest) row[full] &= static_cast<std::uint8_t>(0xFF00 >> rest);
+        for (std::size_t i = full + (rest ? 1 : 0); i < surface.stride; ++i) row[i] = 0;
+    }
+}

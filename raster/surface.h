@@ -40,3 +40,7 @@ std::size_t MonochromeBitmapStride(int width);
 // All bytes zero. `height` as BITMAPINFOHEADER's biHeight: negative for top-down.
 Surface MakeDibSurface(PixelFormat format, int width, int height);
 Surface MakeMonochromeBitmap(int width, int height);
+
+// A monochrome bitmap's bits past its width are zero, as GDI keeps them: its bytes are copied in
+// and out of a bitmap the program never sees.
+void ClearMonochromePadding(Surface& surface);
