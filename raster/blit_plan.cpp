@@ -1,65 +1,97 @@
 #include "blit_plan.h"
 
-#include <algorithm>
+#include <optional>
 #include <vector>
 
+#include "brush_rows.h"
+#include "packed_span.h"
 #include "rop_apply.h"
 #include "surface_pixels.h"
 
 namespace {
 
-struct Rows {
-    explicit Rows(std::size_t width)
-        : p(width), s(width), d(width), out(width), drawn(width, 1), masked(width, 1) {}
-    std::vector<std::uint32_t> p, s, d, out;
-    std::vector<std::uint8_t> drawn;
-    std::vector<std::uint32_t> masked;
-};
-
-// The brush's row under destination row y, from column left on, repeating its tile.
-void FillBrushRow(const BrushTile& tile, std::int64_t left, std::int64_t y, Rows& rows) {
-    const std::size_t base = static_cast<std::size_t>(tile.Row(y)) * tile.width;
-    int column = tile.Column(left);
-    for (std::size_t i = 0; i < rows.p.size(); ++i) {
-        rows.p[i] = tile.pixels[base + column];
-        rows.drawn[i] = tile.drawn[base + column];
-        if (++column == tile.width) column = 0;
-    }
-}
-
 int Repeat(std::int64_t v, int period) {
     return static_cast<int>(((v % period) + period) % period);
 }
 
-void ApplyOperations(const BlitPlan& plan, Rows& rows) {
-    const std::size_t n = rows.out.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        const std::uint8_t index = rows.masked[i] ? plan.foreground : plan.background;
-        const std::uint32_t result = ApplyRop(index, rows.p[i], rows.s[i], rows.d[i]);
-        rows.out[i] = rows.drawn[i] ? result : rows.d[i];
-    }
+// The rows one blit works with, each Bytes() long and laid out as the destination's span.
+struct Buffers {
+    explicit Buffers(const PackedSpan& span)
+        : work(span.Bytes()),
+          other(span.Bytes()),
+          source(span.Bytes()),
+          select(span.Bytes()),
+          zero(span.Bytes()),
+          values(static_cast<std::size_t>(span.Pixels())) {}
+    std::vector<std::uint8_t> work, other, source, select, zero;
+    std::vector<std::uint32_t> values;
+};
+
+// The source under destination row y as destination values: its own bytes where nothing
+// changes and they line up, else read, converted and packed.
+const std::uint8_t* SourceRow(const BlitPlan& plan, const PackedSpan& span, std::int64_t y,
+                              Buffers& buffers) {
+    const Surface& source = *plan.source;
+    const int sy = static_cast<int>(y + plan.sourceDy);
+    const std::int64_t column = plan.area.left + plan.sourceDx;
+    if (plan.conversion->KeepsValues())
+        if (const std::uint8_t* same = span.SameLayout(source.Row(sy), column)) return same;
+    ReadPixels(source, static_cast<int>(column), sy, span.Pixels(), buffers.values.data());
+    plan.conversion->Convert(buffers.values.data(), span.Pixels());
+    span.Pack(buffers.values.data(), buffers.source.data());
+    return buffers.source.data();
+}
+
+// The mask under row y as whole pixels of ones (bit 1) or zeros, its rows repeating.
+void MaskRow(const BlitPlan& plan, const PackedSpan& span, std::int64_t y, Buffers& buffers) {
+    const Surface& mask = *plan.mask;
+    ReadPixels(mask, static_cast<int>(plan.area.left + plan.maskDx),
+               Repeat(y + plan.maskDy, mask.height), span.Pixels(), buffers.values.data());
+    const std::uint32_t all = PixelValueMask(span.BitsPerPixel());
+    for (std::uint32_t& bit : buffers.values) bit = bit ? all : 0;
+    span.Pack(buffers.values.data(), buffers.select.data());
+}
+
+// where[i] chooses a bit of yes where set, of no elsewhere: into yes.
+void Choose(const std::uint8_t* where, std::uint8_t* yes, const std::uint8_t* no, std::size_t n) {
+    for (std::size_t i = 0; i < n; ++i)
+        yes[i] = static_cast<std::uint8_t>((where[i] & yes[i]) | (~where[i] & no[i]));
 }
 
 }  // namespace
 
 void RunBlit(const BlitPlan& plan, Surface& destination) {
     if (plan.area.Empty()) return;
-    const int left = static_cast<int>(plan.area.left);
-    const int width = static_cast<int>(plan.area.Width());
-    Rows rows(static_cast<std::size_t>(width));
-    for (std::int64_t y64 = plan.area.top; y64 < plan.area.bottom; ++y64) {
-        const int y = static_cast<int>(y64);
-        ReadPixels(destination, left, y, width, rows.d.data());
-        if (plan.source) {
-            ReadPixels(*plan.source, static_cast<int>(left + plan.sourceDx),
-                       static_cast<int>(y + plan.sourceDy), width, rows.s.data());
-            plan.conversion->Convert(rows.s.data(), width);
+    const PackedSpan span(destination.format.bitsPerPixel, plan.area.left, plan.area.right);
+    const std::size_t n = span.Bytes();
+    Buffers buffers(span);
+    std::optional<BrushRows> brush;
+    if (plan.brush) brush.emplace(*plan.brush, span, plan.area.left);
+    for (std::int64_t y = plan.area.top; y < plan.area.bottom; ++y) {
+        std::uint8_t* row = destination.Row(static_cast<int>(y));
+        std::uint8_t* d = row + span.FirstByte();
+        const std::uint8_t* s =
+            plan.source ? SourceRow(plan, span, y, buffers) : buffers.zero.data();
+        const BrushRows::Row p =
+            brush ? brush->At(y) : BrushRows::Row{buffers.zero.data(), nullptr};
+        if (!plan.mask && !p.drawn) {
+            const PackedSpan::Edges edges = span.KeepEdges(row);
+            ApplyRopToBytes(plan.foreground, p.pattern, s, d, n);
+            span.RestoreEdges(edges, row);
+            continue;
         }
-        if (plan.brush) FillBrushRow(*plan.brush, left, y, rows);
-        if (plan.mask)
-            ReadPixels(*plan.mask, static_cast<int>(left + plan.maskDx),
-                       Repeat(y + plan.maskDy, plan.mask->height), width, rows.masked.data());
-        ApplyOperations(plan, rows);
-        WritePixels(destination, left, y, width, rows.out.data());
+        std::uint8_t* work = buffers.work.data();
+        std::copy(d, d + n, work);
+        if (plan.mask) {
+            std::copy(d, d + n, buffers.other.data());
+            ApplyRopToBytes(plan.background, p.pattern, s, buffers.other.data(), n);
+            ApplyRopToBytes(plan.foreground, p.pattern, s, work, n);
+            MaskRow(plan, span, y, buffers);
+            Choose(buffers.select.data(), work, buffers.other.data(), n);
+        } else {
+            ApplyRopToBytes(plan.foreground, p.pattern, s, work, n);
+        }
+        if (p.drawn) Choose(p.drawn, work, d, n);
+        span.Store(work, row);
     }
 }

@@ -24,6 +24,7 @@ struct BlitPlan {
     std::int64_t maskDy = 0;
 };
 
-// Row by row: P, S and D as destination values, then the operation on their bits. The source
-// and mask must not be the destination itself (the caller reads such a one first).
+// Row by row: P and S laid out as the destination's bytes are, then the operation on the bytes
+// themselves. The source and mask must not be the destination itself (the caller reads such a
+// one first).
 void RunBlit(const BlitPlan& plan, Surface& destination);

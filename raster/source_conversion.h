@@ -21,6 +21,8 @@ public:
                      const DcState& destinationDc);
 
     void Convert(std::uint32_t* values, int count) const;
+    // The values go as they are: the same format, or two monochrome bitmaps.
+    bool KeepsValues() const { return m_way == Way::Keep; }
 
 private:
     enum class Way { Keep, Lookup, ToMonochromeBitmap, Channels, ChannelsToTable };

@@ -59,9 +59,9 @@ void WriteWhole<4>(std::uint8_t* row, int x, int count, const std::uint32_t* val
 
 }  // namespace
 
-void ReadPixels(const Surface& surface, int x, int y, int count, std::uint32_t* values) {
-    const std::uint8_t* row = surface.Row(y);
-    switch (surface.format.bitsPerPixel) {
+void ReadRowPixels(const std::uint8_t* row, int bitsPerPixel, int x, int count,
+                   std::uint32_t* values) {
+    switch (bitsPerPixel) {
         case 1:
             return ReadPacked<1>(row, x, count, values);
         case 4:
@@ -77,9 +77,9 @@ void ReadPixels(const Surface& surface, int x, int y, int count, std::uint32_t* 
     }
 }
 
-void WritePixels(Surface& surface, int x, int y, int count, const std::uint32_t* values) {
-    std::uint8_t* row = surface.Row(y);
-    switch (surface.format.bitsPerPixel) {
+void WriteRowPixels(std::uint8_t* row, int bitsPerPixel, int x, int count,
+                    const std::uint32_t* values) {
+    switch (bitsPerPixel) {
         case 1:
             return WritePacked<1>(row, x, count, values);
         case 4:
@@ -93,4 +93,12 @@ void WritePixels(Surface& surface, int x, int y, int count, const std::uint32_t*
         default:
             return WriteWhole<4>(row, x, count, values);
     }
+}
+
+void ReadPixels(const Surface& surface, int x, int y, int count, std::uint32_t* values) {
+    ReadRowPixels(surface.Row(y), surface.format.bitsPerPixel, x, count, values);
+}
+
+void WritePixels(Surface& surface, int x, int y, int count, const std::uint32_t* values) {
+    WriteRowPixels(surface.Row(y), surface.format.bitsPerPixel, x, count, values);
 }
