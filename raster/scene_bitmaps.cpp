@@ -105,21 +105,21 @@ std::vector<std::uint8_t> ReadHex(const Json& value, const ScenePlace& place, st
     if (!value.is_string()) FaultWith(place, value, "is not a string of hexadecimal digits");
     std::vector<std::uint8_t> bytes;
     bytes.reserve(size);
-    int high = -1;
+    std::size_t digits = 0;
+    int high = 0;
     for (const char c : value.get_ref<const std::string&>()) {
         if (IsRopSpace(c)) continue;
         const int digit = RopHexDigitValue(c);
         if (digit < 0) Fault(place, DescribeRopTextChar(c) + " is not a hexadecimal digit");
-        if (high < 0) {
+        if (digits++ % 2 == 0)
             high = digit;
-            continue;
-        }
-        if (bytes.size() == size) break;
-        bytes.push_back(static_cast<std::uint8_t>(high * 16 + digit));
-        high = -1;
+        else if (bytes.size() < size)
+            bytes.push_back(static_cast<std::uint8_t>(high * 16 + digit));
     }
-    if (bytes.size() != size || high >= 0)
-        Fault(place, "is not " + std::to_string(size) + " bytes of hexadecimal digits");
+    if (digits % 2) Fault(place, "has an odd number of hexadecimal digits");
+    if (digits / 2 != size)
+        Fault(place, "has " + std::to_string(digits / 2) + " bytes, not the " + std::to_string(size) +
+                         " the bitmap has");
     return bytes;
 }
 

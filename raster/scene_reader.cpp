@@ -41,6 +41,8 @@ SceneReading ReadScene(std::string_view text) {
         return {ReadDocument(Json::parse(text.begin(), text.end())), {}};
     } catch (const Json::parse_error& error) {
         return {std::nullopt, SyntaxFault(error)};
+    } catch (const Json::out_of_range&) {
+        return {std::nullopt, "not JSON: a number past the range of a double"};
     } catch (const SceneFault& fault) {
         return {std::nullopt, fault.text};
     }

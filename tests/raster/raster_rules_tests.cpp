@@ -4,6 +4,7 @@
 
 #include "scene_model.h"
 #include "scene_reader.h"
+#include "sweep_scenes.h"
 #include "wine_differences.h"
 
 namespace {
@@ -27,6 +28,17 @@ TEST(RasterRules, WhereWineDiffersTheModelFollowsTheRules) {
         EXPECT_EQ(outcome.returns, row.returns) << row.rule;
         EXPECT_EQ(Hex(outcome.target.bytes), row.bytes) << row.rule;
     }
+}
+
+// PatBlt with a code that reads the source fails; one off the surface or of no width succeeds.
+// BitBlt needs a source only for a code that reads one. MaskBlt without a mask is the
+// foreground's BitBlt. Hatch styles 6 to 11 are solid brushes, others past 5 are refused.
+TEST(RasterRules, ReturnValues) {
+    const SceneReading reading = ReadScene(ReturnScenes().front().json);
+    ASSERT_TRUE(reading.scene) << reading.fault;
+    const std::vector<bool> expected = {false, true, true, false, true, true, true,
+                                        true,  false, true, true, false, true, true};
+    EXPECT_EQ(PlaySceneOnModel(*reading.scene).returns, expected);
 }
 
 }  // namespace

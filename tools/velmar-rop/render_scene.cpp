@@ -71,7 +71,7 @@ VelmarRopRun RenderScene(const CommandLine& command) {
     std::string fault;
     if (!ReadFile(command.scene, text, fault)) return Fail(2, fault);
     const SceneReading reading = ReadScene(text);
-    if (!reading.scene) return Fail(2, QuoteArgument(command.scene) + ": " + reading.fault);
+    if (!reading.scene) return Fail(2, reading.fault);
     const SceneOutcome outcome = PlaySceneOnModel(*reading.scene);
     const std::vector<std::uint8_t>& bytes = outcome.target.bytes;
     if (!command.outFile.empty() && !WriteFile(command.outFile, bytes))
