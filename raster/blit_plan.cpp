@@ -1,5 +1,6 @@
 #include "blit_plan.h"
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -58,11 +59,30 @@ void Choose(const std::uint8_t* where, std::uint8_t* yes, const std::uint8_t* no
         yes[i] = static_cast<std::uint8_t>((where[i] & yes[i]) | (~where[i] & no[i]));
 }
 
+// A blit of a source as it is, with no brush and no mask, over rows that follow one another in
+// memory on both sides with nothing between them, is one long row: a SRCCOPY of whole bitmaps
+// is then a single copy. The code reads no P, so the source stands in for it.
+bool RunAsOneRow(const BlitPlan& plan, const PackedSpan& span, Surface& destination) {
+    if (plan.brush || plan.mask || !plan.source || !plan.conversion->KeepsValues()) return false;
+    const Surface& source = *plan.source;
+    if (plan.area.left != 0 || plan.sourceDx != 0 || span.Bytes() != destination.stride ||
+        source.stride != destination.stride || source.topDown != destination.topDown)
+        return false;
+    const int top = static_cast<int>(plan.area.top);
+    const int last = static_cast<int>(plan.area.bottom - 1);
+    const int dy = static_cast<int>(plan.sourceDy);
+    std::uint8_t* d = std::min(destination.Row(top), destination.Row(last));
+    const std::uint8_t* s = std::min(source.Row(top + dy), source.Row(last + dy));
+    ApplyRopToBytes(plan.foreground, s, s, d, destination.stride * (last - top + 1));
+    return true;
+}
+
 }  // namespace
 
 void RunBlit(const BlitPlan& plan, Surface& destination) {
     if (plan.area.Empty()) return;
     const PackedSpan span(destination.format.bitsPerPixel, plan.area.left, plan.area.right);
+    if (RunAsOneRow(plan, span, destination)) return;
     const std::size_t n = span.Bytes();
     Buffers buffers(span);
     std::optional<BrushRows> brush;

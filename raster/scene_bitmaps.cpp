@@ -118,8 +118,8 @@ std::vector<std::uint8_t> ReadHex(const Json& value, const ScenePlace& place, st
     }
     if (digits % 2) Fault(place, "has an odd number of hexadecimal digits");
     if (digits / 2 != size)
-        Fault(place, "has " + std::to_string(digits / 2) + " bytes, not the " + std::to_string(size) +
-                         " the bitmap has");
+        Fault(place, "has " + std::to_string(digits / 2) + " bytes, not the " +
+                         std::to_string(size) + " the bitmap has");
     return bytes;
 }
 

@@ -36,8 +36,8 @@ TEST(RasterRules, WhereWineDiffersTheModelFollowsTheRules) {
 TEST(RasterRules, ReturnValues) {
     const SceneReading reading = ReadScene(ReturnScenes().front().json);
     ASSERT_TRUE(reading.scene) << reading.fault;
-    const std::vector<bool> expected = {false, true, true, false, true, true, true,
-                                        true,  false, true, true, false, true, true};
+    const std::vector<bool> expected = {false, true,  true, false, true,  true, true,
+                                        true,  false, true, true,  false, true, true};
     EXPECT_EQ(PlaySceneOnModel(*reading.scene).returns, expected);
 }
 

@@ -10,7 +10,9 @@
 
 namespace {
 
-std::string TempPath(const std::string& name) { return ::testing::TempDir() + "velmar_render_" + name; }
+std::string TempPath(const std::string& name) {
+    return ::testing::TempDir() + "velmar_render_" + name;
+}
 
 std::string Write(const std::string& name, const std::string& text) {
     const std::string path = TempPath(name);
@@ -34,10 +36,14 @@ const char* const kScene = R"({"scene": 1, "target": "dst",
 TEST(VelmarRopRender, ReportsEachStepAndTheTargetsSha1) {
     const std::string scene = Write("scene.json", kScene);
     const std::string bytes = "\xFF\x01\x02\xFF";
-    const std::string sha1 = Sha1Hex(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
-    const VelmarRopRun text = RunVelmarRop({"--render", scene, "--out", TempPath("out.raw"), "--bmp", TempPath("out.bmp")});
+    const std::string sha1 =
+        Sha1Hex(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+    const VelmarRopRun text = RunVelmarRop(
+        {"--render", scene, "--out", TempPath("out.raw"), "--bmp", TempPath("out.bmp")});
     EXPECT_EQ(text.status, 0) << text.err;
-    EXPECT_EQ(text.out, "steps[0] patblt: FALSE\nsteps[1] patblt: TRUE\nsteps[2] bitblt: TRUE\nsha1 " + sha1 + "\n");
+    EXPECT_EQ(text.out,
+              "steps[0] patblt: FALSE\nsteps[1] patblt: TRUE\nsteps[2] bitblt: TRUE\nsha1 " + sha1 +
+                  "\n");
     EXPECT_EQ(Read(TempPath("out.raw")), bytes);
     // The .bmp file: its header, a table of two, and the row padded to 4 bytes.
     const std::string bmp = Read(TempPath("out.bmp"));
@@ -45,7 +51,9 @@ TEST(VelmarRopRender, ReportsEachStepAndTheTargetsSha1) {
     EXPECT_EQ(bmp.substr(0, 2), "BM");
     EXPECT_EQ(bmp.substr(bmp.size() - 4), bytes);
     const VelmarRopRun json = RunVelmarRop({"--json", "--render", scene});
-    EXPECT_EQ(json.out, R"({"steps":[false,true,true],"sha1":")" + sha1 + R"(","width":4,"height":-1,"bpp":8})" "\n");
+    EXPECT_EQ(json.out, R"({"steps":[false,true,true],"sha1":")" + sha1 +
+                            R"(","width":4,"height":-1,"bpp":8})"
+                            "\n");
 }
 
 TEST(VelmarRopRender, AFaultyScenesPlaceIsAUsageError) {
@@ -58,7 +66,8 @@ TEST(VelmarRopRender, AFaultyScenesPlaceIsAUsageError) {
     EXPECT_EQ(run.err, "velmar-rop: steps[2].rop: \"SRCCOPYY\" is not a raster-operation code\n");
     EXPECT_FALSE(std::ifstream(TempPath("never.raw")).good());
     EXPECT_EQ(RunVelmarRop({"--render", TempPath("missing.json")}).status, 2);
-    EXPECT_EQ(RunVelmarRop({"--out", "x.raw"}).err, "velmar-rop: --out needs --render (try --help)\n");
+    EXPECT_EQ(RunVelmarRop({"--out", "x.raw"}).err,
+              "velmar-rop: --out needs --render (try --help)\n");
     EXPECT_EQ(RunVelmarRop({"--render", scene, "--table"}).err,
               "velmar-rop: --render plays a scene; --table cannot go with it (try --help)\n");
 }

@@ -75,6 +75,14 @@ std::vector<SweepScene> ConversionScenes() {
                 .Step(WithSource(Blit("bitblt", 4, 3, 9, 6, 0x00B8074A), "src", 0, 0));
             scenes.push_back(scene.Make(from.name + " onto " + to.name));
         }
+        // Rows of 32 pixels have no padding in any format: whole rows go as one.
+        SweepSceneBuilder whole("dst");
+        seed += 2;
+        whole.Bitmap("dst", NoiseBitmap(from, 32, 6, seed))
+            .Bitmap("src", NoiseBitmap(from, 32, 6, seed + 1))
+            .Step(WithSource(Blit("bitblt", 0, 1, 32, 4, "SRCCOPY"), "src", 0, 2))
+            .Step(WithSource(Blit("bitblt", 0, 0, 32, 6, "SRCINVERT"), "src", 0, 0));
+        scenes.push_back(whole.Make("whole rows of " + from.name));
         if (IsOneBit(from)) continue;  // Wine writes 1-bit rows before it has read them
         SweepSceneBuilder itself("dst");
         itself.Bitmap("dst", NoiseBitmap(from, 15, 9, ++seed))
