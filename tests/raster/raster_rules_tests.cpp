@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
+#include "return_values.h"
 #include "scene_model.h"
 #include "scene_reader.h"
-#include "sweep_scenes.h"
 #include "wine_differences.h"
 
 namespace {
@@ -30,15 +30,10 @@ TEST(RasterRules, WhereWineDiffersTheModelFollowsTheRules) {
     }
 }
 
-// PatBlt with a code that reads the source fails; one off the surface or of no width succeeds.
-// BitBlt needs a source only for a code that reads one. MaskBlt without a mask is the
-// foreground's BitBlt. Hatch styles 6 to 11 are solid brushes, others past 5 are refused.
 TEST(RasterRules, ReturnValues) {
-    const SceneReading reading = ReadScene(ReturnScenes().front().json);
+    const SceneReading reading = ReadScene(ReturnValues().scene);
     ASSERT_TRUE(reading.scene) << reading.fault;
-    const std::vector<bool> expected = {false, true,  true, false, true,  true, true,
-                                        true,  false, true, true,  false, true, true};
-    EXPECT_EQ(PlaySceneOnModel(*reading.scene).returns, expected);
+    EXPECT_EQ(PlaySceneOnModel(*reading.scene).returns, ReturnValues().returns);
 }
 
 }  // namespace

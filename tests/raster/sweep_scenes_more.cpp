@@ -2,6 +2,7 @@
 #include <iterator>
 
 #include "color_pixel.h"
+#include "return_values.h"
 #include "stock_colors.h"
 #include "surface_pixels.h"
 #include "sweep_scene_builder.h"
@@ -23,11 +24,6 @@ Json WithSource(Json blit, const char* source, int sx, int sy) {
     blit["src"] = source;
     blit["sx"] = sx;
     blit["sy"] = sy;
-    return blit;
-}
-
-Json WithoutSource(Json blit) {
-    blit["src"] = nullptr;
     return blit;
 }
 
@@ -196,27 +192,4 @@ std::vector<SweepScene> MaskScenes() {
     return scenes;
 }
 
-std::vector<SweepScene> ReturnScenes() {
-    SweepSceneBuilder scene("dst");
-    const SweepFormat& format = SweepFormats()[9];
-    Json maskBlt = WithSource(Blit("maskblt", 0, 0, 8, 8), "src", 0, 0);
-    maskBlt["mask"] = nullptr;
-    maskBlt["rop4"] = 0xAACC0020;
-    scene.Bitmap("dst", NoiseBitmap(format, 16, 16, 1))
-        .Bitmap("src", NoiseBitmap(format, 16, 16, 2))
-        .Step(Blit("patblt", 0, 0, 8, 8, "SRCCOPY"))
-        .Step(Blit("patblt", 100, 100, 8, 8, "PATCOPY"))
-        .Step(Blit("patblt", 4, 4, 0, 3, "PATINVERT"))
-        .Step(WithoutSource(Blit("bitblt", 0, 0, 8, 8, "SRCCOPY")))
-        .Step(WithoutSource(Blit("bitblt", 1, 1, 8, 8, "PATINVERT")))
-        .Step(WithSource(Blit("bitblt", 0, 0, 0, 8, "SRCCOPY"), "src", 0, 0))
-        .Step(WithSource(Blit("bitblt", 2, 2, 8, 8, "SRCCOPY"), "src", 30, 30))
-        .Step(maskBlt)
-        .Step({{"set", "dst"}, {"brush", {{"hatch", 12}, {"color", "#FF0000"}}}})
-        .Step({{"set", "dst"}, {"brush", {{"hatch", 6}, {"color", "#FF0000"}}}})
-        .Step(Blit("patblt", 0, 8, 16, 8, "PATCOPY"))
-        .Step({{"set", "dst"}, {"brush", {{"hatch", -1}, {"color", "#00FF00"}}}})
-        .Step({{"set", "dst"}, {"brush", {{"hatch", 11}, {"color", "#0000FF"}}}})
-        .Step(Blit("patblt", 8, 0, 8, 8, "PATINVERT"));
-    return {scene.Make("return values")};
-}
+std::vector<SweepScene> ReturnScenes() { return {{"return values", ReturnValues().scene}}; }
