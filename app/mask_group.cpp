@@ -63,7 +63,7 @@ void CMaskGroup::Report(BOOL done, const char* fault) {
     if (done)
         m_status.Clear();
     else
-        m_status.Show(fault);
+        m_status.Show(m_history.ChangeRefused() ? PictureHistory::kRefusalText : fault);
 }
 
 // An entry that cannot be read is said in the group, and nothing is drawn.
@@ -113,10 +113,11 @@ void CMaskGroup::OnFrom1() {
 
 void CMaskGroup::OnDefaultPicture() {
     RunCommittedCommand([this] {
-        m_history.RecordChange(m_mask, [this] {
+        const BOOL drawn = m_history.RecordChange(m_mask, [this] {
             m_mask.DrawDefault();
             return m_mask.Ready();
         });
+        Report(drawn, "The mask has no picture; the system is low on resources.");
     });
 }
 

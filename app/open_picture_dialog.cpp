@@ -31,6 +31,13 @@ constexpr COMDLG_FILTERSPEC kFilters[] = {
     {L"All files", L"*.*"},
 };
 
+// The dialog that could not be made or shown, and the system's word why.
+CString DialogFault(HRESULT result) {
+    CString why = "the system has none.";
+    GetSystemErrorText(static_cast<DWORD>(result), why);
+    return CString("The open dialog cannot be shown: ") + why;
+}
+
 }  // namespace
 
 std::optional<CStringW> AskForPictureFile(HWND owner, CString& fault) {
@@ -38,15 +45,16 @@ std::optional<CStringW> AskForPictureFile(HWND owner, CString& fault) {
     HRESULT result =
         ::CoCreateInstance(kFileOpenDialogClass, nullptr, CLSCTX_INPROC_SERVER,
                            kFileOpenDialogInterface, reinterpret_cast<void**>(dialog.Out()));
+    if (SUCCEEDED(result)) {
+        dialog->SetFileTypes(2, kFilters);
+        dialog->SetOptions(FOS_FILEMUSTEXIST | FOS_PATHMUSTEXIST | FOS_FORCEFILESYSTEM);
+        result = dialog->Show(owner);
+    }
+    if (result == HRESULT_FROM_WIN32(ERROR_CANCELLED)) return std::nullopt;
     if (FAILED(result)) {
-        CString why = "the system has none.";
-        GetSystemErrorText(static_cast<DWORD>(result), why);
-        fault = CString("The open dialog cannot be shown: ") + why;
+        fault = DialogFault(result);
         return std::nullopt;
     }
-    dialog->SetFileTypes(2, kFilters);
-    dialog->SetOptions(FOS_FILEMUSTEXIST | FOS_PATHMUSTEXIST | FOS_FORCEFILESYSTEM);
-    if (FAILED(dialog->Show(owner))) return std::nullopt;  // cancelled
     Released<IShellItem> item;
     wchar_t* path = nullptr;
     if (FAILED(dialog->GetResult(item.Out())) || !item ||

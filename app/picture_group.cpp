@@ -3,7 +3,7 @@
 #include "clipboard_picture.h"
 #include "open_picture_dialog.h"
 #include "picture_copy.h"
-#include "picture_file.h"
+#include "picture_fault_text.h"
 #include "picture_fit.h"
 #include "pixel_story.h"
 #include "resource.h"
@@ -14,6 +14,8 @@ ON_COMMAND_RANGE(ID_PASTE_PICTURE1, ID_PASTE_MASK, &CPictureGroup::OnPaste)
 ON_COMMAND_RANGE(ID_COPY_PICTURE1, ID_COPY_MASK, &CPictureGroup::OnCopy)
 ON_CONTROL_RANGE(kPictureDropped, IDC_PICTURE1, IDC_PICTURE2, &CPictureGroup::OnDropped)
 ON_CONTROL_RANGE(kPictureDropped, IDC_MASK_PICTURE, IDC_MASK_PICTURE, &CPictureGroup::OnDropped)
+ON_CONTROL_RANGE(kPictureFileRead, IDC_PICTURE1, IDC_PICTURE2, &CPictureGroup::OnFileRead)
+ON_CONTROL_RANGE(kPictureFileRead, IDC_MASK_PICTURE, IDC_MASK_PICTURE, &CPictureGroup::OnFileRead)
 ON_CONTROL_RANGE(kPictureInspected, IDC_PICTURE1, IDC_PICTURE2, &CPictureGroup::OnInspected)
 ON_CONTROL_RANGE(kPictureInspected, IDC_MASK_PICTURE, IDC_MASK_PICTURE, &CPictureGroup::OnInspected)
 END_MESSAGE_MAP()
@@ -64,6 +66,10 @@ void CPictureGroup::Say(const CStringW& fault) {
 
 // A picture that cannot be taken in changes nothing and adds no step.
 void CPictureGroup::TakeIn(const PictureReading& reading) {
+    if (reading.Pending()) {
+        StartReading(reading.fileToRead);
+        return;
+    }
     if (!reading.Ok()) {
         Say(reading.fault);
         return;
@@ -72,9 +78,13 @@ void CPictureGroup::TakeIn(const PictureReading& reading) {
         const COLORREF background = m_background ? *m_background : RGB(0, 0, 0);
         const BOOL fitted = m_history.RecordChange(
             m_picture, [&] { return FitPicture(reading.picture, m_picture, background); });
-        Say(fitted ? CStringW()
-                   : CStringW(AfxJoinText({"The picture does not fit into ", m_place.name,
-                                           ": the system is low on resources."})));
+        if (fitted)
+            Say(reading.note);
+        else if (m_history.ChangeRefused())
+            Say(CStringW(PictureHistory::kRefusalText));
+        else
+            Say(CStringW(AfxJoinText({"The picture does not fit into ", m_place.name,
+                                      ": the system is low on resources."})));
     });
 }
 
@@ -82,14 +92,28 @@ void CPictureGroup::OnOpen(UINT) {
     CString fault;
     const std::optional<CStringW> path = AskForPictureFile(Window(), fault);
     if (path)
-        TakeIn(ReadPictureFile(*path));
+        StartReading(*path);
     else if (!fault.IsEmpty())
         Say(CStringW(fault));
 }
 
+void CPictureGroup::StartReading(const CStringW& path) {
+    const HWND button = m_button.m_hWnd;
+    const WPARAM notification = MAKEWPARAM(static_cast<WORD>(m_place.control), kPictureFileRead);
+    if (!m_reader.Start(path,
+                        {Window(), WM_COMMAND, notification, reinterpret_cast<LPARAM>(button)}))
+        Say(CStringW(kNoMemoryForPicture));
+    else
+        Say(ReadingText(path));
+}
+
+void CPictureGroup::OnFileRead(UINT) {
+    if (std::optional<PictureReading> reading = m_reader.TakeFinished()) TakeIn(*reading);
+}
+
 void CPictureGroup::OnPaste(UINT) { TakeIn(ReadClipboardPicture(Window())); }
 
-void CPictureGroup::OnDropped(UINT) { TakeIn(ReadPictureFile(m_button.DroppedFile())); }
+void CPictureGroup::OnDropped(UINT) { StartReading(m_button.DroppedFile()); }
 
 void CPictureGroup::OnCopy(UINT) { Say(CopyPictureToClipboard(Window(), m_picture)); }
 

@@ -2,6 +2,7 @@
 
 #include "afxwin.h"
 #include "picture_button.h"
+#include "picture_file_reader.h"
 #include "picture_history.h"
 #include "picture_reading.h"
 
@@ -29,6 +30,7 @@ protected:
     void OnPaste(UINT);
     void OnCopy(UINT);
     void OnDropped(UINT);
+    void OnFileRead(UINT);
     void OnInspected(UINT);
     DECLARE_MESSAGE_MAP()
 
@@ -41,6 +43,8 @@ private:
     static const Place kPlaces[3];
 
     void TakeIn(const PictureReading& reading);
+    // Read on a thread of its own; the status line says so meanwhile.
+    void StartReading(const CStringW& path);
     void Say(const CStringW& fault);
 
     const int m_nPicture;
@@ -50,4 +54,5 @@ private:
     CStatusLine& m_status;
     PictureHistory& m_history;
     CPictureButton m_button;
+    PictureFileReader m_reader;  // last: its threads end before anything they post to goes
 };

@@ -1,5 +1,6 @@
 #include "sample_panel_group.h"
 
+#include "picture_kind.h"
 #include "resource.h"
 
 const CSamplePanelGroup::Controls CSamplePanelGroup::kControls[2] = {
@@ -93,23 +94,26 @@ void CSamplePanelGroup::Report(BOOL done, const std::string& fault) {
     if (done)
         m_status.Clear();
     else
-        m_status.Show(fault.c_str());
+        m_status.Show(m_history.ChangeRefused() ? PictureHistory::kRefusalText : fault.c_str());
 }
 
 void CSamplePanelGroup::OnMono(UINT) {
     RunCommittedCommand([this] {
-        const BOOL made = m_history.RecordChange(
-            m_panel.m_picture, [this] { return CreateSampleBitmap(m_panel, PictureButtonSize()); });
+        const BOOL made = m_history.RecordChange(m_panel.m_picture, [this] {
+            return ChangePictureKind(m_panel.m_picture, m_panel.m_bMono != FALSE,
+                                     PictureButtonSize());
+        });
         Report(made, Name() + " could not be made; the system is low on resources.");
     });
 }
 
 void CSamplePanelGroup::OnDefaultPicture(UINT) {
     RunCommittedCommand([this] {
-        m_history.RecordChange(m_panel.m_picture, [this] {
+        const BOOL drawn = m_history.RecordChange(m_panel.m_picture, [this] {
             m_panel.m_picture.DrawDefault();
             return m_panel.m_picture.Ready();
         });
+        Report(drawn, Name() + " has no picture; the system is low on resources.");
     });
 }
 

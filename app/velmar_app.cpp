@@ -3,8 +3,9 @@
 #include <new>
 
 #include "about_dlg.h"
-#include "com_apartment.h"
+#include "ole_apartment.h"
 #include "resource.h"
+#include "settings_file.h"
 #include "text_view_dlg.h"
 #include "velmar_dlg.h"
 #include "version_info.h"
@@ -29,7 +30,7 @@ BOOL CVelmarApp::InitInstance() {
         AfxMessageBox(IDS_OS_TOO_OLD, MB_ICONSTOP | MB_OK);
         return FALSE;
     }
-    const ComApartment com;
+    const OleApartment ole;
     try {
         RunMainDialog();
     } catch (const CException& e) {
@@ -48,6 +49,7 @@ void CVelmarApp::RunMainDialog() {
     const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(version.QueryValue("\\"));
     m_settings.m_dwVersion = fixed ? fixed->dwProductVersionMS : 0;
     m_settings.SetKeyPath(nullptr);
+    m_settings.m_strSettingsFile = SettingsFileBesideProgram();
     m_settings.Initialize();
 
     CVelmarDlg dlg;

@@ -1,7 +1,7 @@
 # The release packages, made by CPack (scripts/package): on Windows a zip of the two programs, a
-# README and the licence; elsewhere a Debian package of velmar-rop with its manual page. Every
-# file has fixed permissions and, through SOURCE_DATE_EPOCH, a fixed time, so two builds of one
-# commit give the same bytes.
+# README and the licence, with its winget and Scoop manifests; elsewhere a Debian package of
+# velmar-rop with its manual page. Every file has fixed permissions and, through
+# SOURCE_DATE_EPOCH, a fixed time, so two builds of one commit give the same bytes.
 set(VELMAR_SOURCE_URL "https://www.tovera.example/velmar/source/")
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
@@ -20,6 +20,12 @@ if(WIN32)
         DESTINATION .)
     set(CPACK_GENERATOR ZIP)
     set(CPACK_PACKAGE_FILE_NAME velmar-${PROJECT_VERSION}-windows-x64)
+    # The winget and Scoop manifests of the zip, written once it is made.
+    set(CPACK_POST_BUILD_SCRIPTS ${release}/manifests.cmake)
+    set(CPACK_VELMAR_DOWNLOAD_URL ${VELMAR_DOWNLOAD_URL})
+    set(CPACK_VELMAR_SOURCE_URL ${VELMAR_SOURCE_URL})
+    file(STRINGS ${CMAKE_SOURCE_DIR}/shell/web_site.h web_site REGEX "#define VELMAR_WEB_SITE")
+    string(REGEX REPLACE ".*\"(.*)\".*" "\\1" CPACK_VELMAR_WEB_SITE "${web_site}")
 else()
     set(manual ${CMAKE_CURRENT_BINARY_DIR}/velmar-rop.1)
     add_custom_command(OUTPUT ${manual}.gz

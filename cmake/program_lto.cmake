@@ -31,12 +31,9 @@ function(velmar_optimize_program_at_link_time)
     # constructor for every source that uses one. Without it the copies are one.
     # No source of the program asks for a type at run time (dynamic_cast, typeid), and -fno-rtti
     # keeps it so: the compiler refuses one. Exceptions keep the type information they need.
-    # The program's code runs on one thread, the window's (the common dialogs, WIC and the
-    # clipboard call back on it, if at all), and the tests' own threads only watch windows through
-    # Win32: a static local needs no lock around its first use (3 KB of the runtime's guards).
     foreach(library framework framework_main samples shell rop dib velmar_app)
         set_property(TARGET ${library} APPEND PROPERTY COMPILE_OPTIONS
-            $<$<CONFIG:Release>:-flto;-ffat-lto-objects;-fno-declone-ctor-dtor;-fno-rtti;-fno-threadsafe-statics>)
+            $<$<CONFIG:Release>:-flto;-ffat-lto-objects;-fno-declone-ctor-dtor;-fno-rtti>)
     endforeach()
     # velmar_without_version is the program the start-up tests run, so it is made the same way.
     foreach(program velmar velmar_without_version)

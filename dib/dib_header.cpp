@@ -122,14 +122,35 @@ bool ReadMasksAndTable(Cursor& at, std::uint32_t compression, std::uint32_t colo
     return true;
 }
 
-// The shell's rule for 32-bit BI_RGB: alpha only when some fourth byte is not zero.
-bool AnyFourthByteSet(const std::uint8_t* block, const DibLayout& layout) {
+// Some pixel has a bit of the alpha mask set. None means opaque, as the shell takes 32-bit
+// BI_RGB whose fourth bytes are all zero: most programs that write an alpha mask leave it so.
+bool AnyAlphaBitSet(const std::uint8_t* block, const DibLayout& layout) {
+    const std::size_t bytes = layout.bitCount / 8u;
     for (std::int32_t row = 0; row < layout.height; ++row) {
         const std::uint8_t* pixel = block + layout.bitsOffset + layout.stride * row;
-        for (std::int32_t x = 0; x < layout.width; ++x, pixel += 4)
-            if (pixel[3] != 0) return true;
+        for (std::int32_t x = 0; x < layout.width; ++x, pixel += bytes) {
+            const std::uint32_t value = bytes == 4 ? Read32(pixel) : Read16(pixel);
+            if (value & layout.masks.alpha) return true;
+        }
     }
     return false;
+}
+
+// Windows' own conversion to CF_DIBV5 writes the three colour masks after a header that holds
+// them already, as if it were a BITMAPINFOHEADER. Taken as pixels, they would shift the picture
+// by their size and show as coloured dots, so where they repeat the header's and the block has
+// room for them as well as every row, they are passed over.
+void PassRepeatedMasks(const std::uint8_t* block, std::size_t size, DibLayout& layout) {
+    if (layout.compression != DibCompression::Bitfields || layout.headerSize == kInfoHeaderSize)
+        return;
+    const std::size_t rows = layout.stride * static_cast<std::size_t>(layout.height);
+    if (size - layout.bitsOffset < rows || size - layout.bitsOffset - rows < 12) return;
+    const std::uint8_t* after = block + layout.colorTableOffset;
+    if (Read32(after) != layout.masks.red || Read32(after + 4) != layout.masks.green ||
+        Read32(after + 8) != layout.masks.blue)
+        return;
+    layout.colorTableOffset += 12;
+    layout.bitsOffset += 12;
 }
 
 DibReading ReadSizes(const std::uint8_t* block, DibLayout& layout) {
@@ -177,12 +198,13 @@ DibReading ReadDibHeader(const std::uint8_t* block, std::size_t size) {
     // Both sides are below kDibSideLimit, so none of this can overflow.
     layout.stride =
         (std::size_t{static_cast<std::uint32_t>(layout.width)} * layout.bitCount + 31) / 32 * 4;
-    if (!at.Take(layout.stride * static_cast<std::size_t>(layout.height)))
+    PassRepeatedMasks(block, size, layout);
+    if (layout.stride * static_cast<std::size_t>(layout.height) > size - layout.bitsOffset)
         return Damaged("a block that ends before its last row");
-    if (layout.bitCount == 32 && compression == kBiRgb && layout.masks.alpha == 0 &&
-        AnyFourthByteSet(block, layout))
-        layout.masks.alpha = 0xFF000000u;
-    layout.hasAlpha = layout.masks.alpha != 0;
+    const bool rgbWithFourthBytes = layout.bitCount == 32 && compression == kBiRgb;
+    if (rgbWithFourthBytes) layout.masks.alpha = 0xFF000000u;
+    layout.hasAlpha = layout.masks.alpha != 0 && AnyAlphaBitSet(block, layout);
+    if (rgbWithFourthBytes && !layout.hasAlpha) layout.masks.alpha = 0;
     DibReading reading = Refuse(DibFault::None, {});
     reading.layout = layout;
     return reading;

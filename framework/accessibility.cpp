@@ -16,8 +16,6 @@ constexpr GUID kNameProperty = {
     0x608d3df8, 0x8128, 0x4aa7, {0xa4, 0x28, 0xf5, 0x5e, 0x49, 0x26, 0x72, 0x91}};
 constexpr GUID kRoleProperty = {
     0xcb905ff2, 0x7bd1, 0x4c05, {0xb3, 0xc8, 0xe6, 0xc2, 0x41, 0x36, 0x4d, 0x70}};
-constexpr GUID kStateProperty = {
-    0xa8d4d5b0, 0x0a21, 0x42d0, {0xa5, 0xc0, 0x51, 0x4e, 0x98, 0x4f, 0x45, 0x7b}};
 constexpr GUID kLiveSettingProperty = {
     0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
 constexpr LONG kPoliteLiveSetting = 1;
@@ -74,10 +72,10 @@ void AfxNameControlsFromStringTable(HWND window) {
     ::EnumChildWindows(window, NameFromStringTable, reinterpret_cast<LPARAM>(&service));
 }
 
+// The role only: an annotated state would replace the control's whole live state, and a reader
+// would hear neither that it can take the focus nor that it has it.
 void AfxPresentAsGraphic(HWND control) {
-    AnnotationService service;
-    service.SetNumber(control, kRoleProperty, ROLE_SYSTEM_GRAPHIC);
-    service.SetNumber(control, kStateProperty, STATE_SYSTEM_READONLY);
+    AnnotationService().SetNumber(control, kRoleProperty, ROLE_SYSTEM_GRAPHIC);
 }
 
 void AfxMakePoliteLiveRegion(HWND control) {

@@ -12,8 +12,8 @@
 // several groups ("Clear"), with the group in it ("Clear Bitmap 1").
 void AfxNameControlsFromStringTable(HWND window);
 
-// Screen readers present the control as a picture (ROLE_SYSTEM_GRAPHIC) that is read only, not
-// as a button that is unavailable.
+// Screen readers present the control as a picture (ROLE_SYSTEM_GRAPHIC), not as a button; its
+// state stays the control's own (focusable, focused).
 void AfxPresentAsGraphic(HWND control);
 
 // A static text that says what just went wrong: screen readers speak its new text when told

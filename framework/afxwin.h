@@ -19,3 +19,4 @@
 #include "status_line.h"
 #include "win_app.h"
 #include "wnd.h"
+#include "worker_thread.h"

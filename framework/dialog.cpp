@@ -150,6 +150,15 @@ INT_PTR CDialog::HandleInitDialog() {
     return result;
 }
 
+LRESULT CDialog::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    const UINT outerMessage = std::exchange(m_nPassedToDefault, message);
+    const bool outerPassing = std::exchange(m_bPassingToDefault, true);
+    const LRESULT result = ::DefDlgProcA(m_hWnd, message, wParam, lParam);
+    m_nPassedToDefault = outerMessage;
+    m_bPassingToDefault = outerPassing;
+    return result;
+}
+
 INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     CDialog* dialog = static_cast<CDialog*>(FromHandlePermanent(hWnd));
     if (!dialog && t_pDialogBeingMade && !t_pDialogBeingMade->m_hWnd) {
@@ -162,6 +171,10 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
         return dialog->HandleInitDialog();
     }
     if (!dialog) return FALSE;
+    if (dialog->m_bPassingToDefault && dialog->m_nPassedToDefault == message) {
+        dialog->m_bPassingToDefault = false;
+        return FALSE;
+    }
     if (message == AfxPaintFaultMessage()) {
         AfxReportDeferredPaintFault(hWnd);
         return TRUE;

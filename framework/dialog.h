@@ -29,6 +29,9 @@ public:
 
     // A control attached by DDX_Control; detached again when the dialog's window goes.
     void RegisterAttachedControl(CWnd* control) override;
+    // The dialog manager's own handling (DefDlgProc), which asks this dialog's procedure first:
+    // that nested call is answered "not handled", so the handling does not come back here.
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     UINT m_nIDTemplate;
     CWnd* m_pParentWnd;
@@ -43,5 +46,7 @@ private:
     void DetachAll();
 
     bool m_bModal = false;
+    UINT m_nPassedToDefault = WM_NULL;  // the message DefWindowProc is handing to DefDlgProc
+    bool m_bPassingToDefault = false;
     std::vector<CWnd*> m_attachedControls;
 };

@@ -1,5 +1,6 @@
 #include "wnd.h"
 
+#include <utility>
 #include <vector>
 
 #include "data_exchange.h"
@@ -190,22 +191,27 @@ void CWnd::OnMeasureItem(int, LPMEASUREITEMSTRUCT lpMeasureItemStruct) {
     Default();
 }
 
-void CWnd::Default() {
-    if (m_pDefaultRequested) *m_pDefaultRequested = true;
+LRESULT CWnd::Default() {
+    const MSG* current = m_pCurrentMessage;
+    return current ? DefWindowProc(current->message, current->wParam, current->lParam) : 0;
+}
+
+LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (m_pfnSuper) return ::CallWindowProcA(m_pfnSuper, m_hWnd, message, wParam, lParam);
+    return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
 }
 
 BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
-    bool defaultRequested = false;
-    bool* outer = m_pDefaultRequested;
-    m_pDefaultRequested = &defaultRequested;
-    struct OuterRequest {
+    const MSG current{m_hWnd, message, wParam, lParam, 0, {}};
+    const MSG* outer = std::exchange(m_pCurrentMessage, &current);
+    struct OuterMessage {
         CWnd* wnd;
-        bool* outer;
-        ~OuterRequest() { wnd->m_pDefaultRequested = outer; }
+        const MSG* outer;
+        ~OuterMessage() { wnd->m_pCurrentMessage = outer; }
     } restoredOnReturn{this, outer};
 
     *pResult = 0;
-    if (message == WM_COMMAND) return OnCommand(wParam, lParam) && !defaultRequested;
+    if (message == WM_COMMAND) return OnCommand(wParam, lParam);
 
     if (const AfxMsgHandler handler = FindHandler(message, 0, 0)) {
         *pResult = handler.Call(wParam, lParam);
@@ -218,5 +224,5 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     } else {
         return FALSE;
     }
-    return !defaultRequested;
+    return TRUE;
 }

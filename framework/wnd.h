@@ -73,16 +73,17 @@ public:
     // Default handlers that handlers of derived classes may call.
     void OnPaint() { Default(); }
     void OnSysCommand(UINT, LPARAM) { Default(); }
-    HCURSOR OnQueryDragIcon() {
-        Default();
-        return nullptr;
-    }
+    HCURSOR OnQueryDragIcon() { return reinterpret_cast<HCURSOR>(Default()); }
     void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
     void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct);
 
 protected:
-    // Leaves the message being handled to the system's default processing.
-    void Default();
+    // The system's default processing of the message being handled, run now; its answer is for
+    // the handler to return, or to build on (`Default() | DLGC_WANTARROWS`). What a handler
+    // returns is always the window's answer.
+    LRESULT Default();
+    // The window's own procedure (a control's, for a window taken over), or DefWindowProc.
+    virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // Dispatches one message through OnCommand and the message map. FALSE when nothing handled it
     // (or a handler asked for the default), so the caller runs the system's default processing.
     BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
@@ -92,7 +93,7 @@ private:
     void CenterOnce(CWnd* pAlternateOwner);
 
     WNDPROC m_pfnSuper = nullptr;
-    bool* m_pDefaultRequested = nullptr;
+    const MSG* m_pCurrentMessage = nullptr;  // while a handler runs: for Default()
 };
 
 // Inside a catch block of a data exchange: a failed field has told the user already; any other

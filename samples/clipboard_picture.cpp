@@ -79,15 +79,25 @@ std::vector<wchar_t> FirstDroppedFile() {
     return path;
 }
 
-PictureReading ReadOpenClipboard(ClipboardScope& clipboard) {
+// A picture put on the clipboard for rendering later is asked of its owner, and the system waits
+// for the answer up to 30 seconds; an owner that does not answer a message at once is not asked.
+bool OwnerAnswers() {
+    const HWND owner = ::GetClipboardOwner();
+    DWORD_PTR answer = 0;
+    return !owner || ::SendMessageTimeoutW(owner, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 500, &answer);
+}
+
+PictureReading ReadOpenClipboard() {
+    if (!OwnerAnswers()) return {{}, kClipboardOwnerHung};
     const UINT format = OfferedFormat();
     if (format == CF_DIBV5 || format == CF_DIB) return ReadDib(format);
     if (format == CF_BITMAP) return ReadBitmap();
     if (format != CF_HDROP) return {{}, kClipboardHoldsNoPicture};
     const std::vector<wchar_t> path = FirstDroppedFile();
-    clipboard.Close();  // decoding a file may take a while: let other programs at it
     if (path.empty()) return {{}, kClipboardHoldsNoPicture};
-    return ReadPictureFile(path.data());
+    PictureReading named;
+    named.fileToRead = CStringW(path.data());
+    return named;
 }
 
 }  // namespace
@@ -96,7 +106,7 @@ PictureReading ReadClipboardPicture(HWND owner) {
     try {
         ClipboardScope clipboard(owner);
         if (!clipboard.IsOpen()) return {{}, kClipboardBusy};
-        return ReadOpenClipboard(clipboard);
+        return ReadOpenClipboard();
     } catch (const std::bad_alloc&) {
         return {{}, kNoMemoryForPicture};
     }

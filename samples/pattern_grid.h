@@ -22,7 +22,7 @@ protected:
     void OnPaint();
     LRESULT OnEraseBkgnd(WPARAM, LPARAM) { return TRUE; }
     LRESULT OnNcHitTest(WPARAM, LPARAM) { return HTCLIENT; }
-    LRESULT OnGetDlgCode(WPARAM, LPARAM) { return DLGC_WANTARROWS | DLGC_WANTCHARS; }
+    LRESULT OnGetDlgCode(WPARAM, LPARAM) { return Default() | DLGC_WANTARROWS | DLGC_WANTCHARS; }
     LRESULT OnLButtonDown(WPARAM, LPARAM lParam);
     LRESULT OnKeyDown(WPARAM key, LPARAM flags);
     LRESULT OnFocusChange(WPARAM, LPARAM);

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "accept_dropped_files.h"
+
 BEGIN_MESSAGE_MAP(CPictureButton, CWnd)
 ON_MESSAGE(WM_GETDLGCODE, &CPictureButton::OnGetDlgCode)
 ON_MESSAGE(WM_KEYDOWN, &CPictureButton::OnKeyDown)
@@ -19,7 +21,7 @@ END_MESSAGE_MAP()
 
 BOOL CPictureButton::Attach(CWnd& parent, int nID) {
     if (!SubclassDlgItem(static_cast<UINT>(nID), &parent)) return FALSE;
-    ::DragAcceptFiles(m_hWnd, TRUE);
+    AcceptDroppedFiles(m_hWnd);
     AfxPresentAsGraphic(m_hWnd);
     return TRUE;
 }
@@ -55,8 +57,7 @@ void CPictureButton::DrawMarker(HDC dc, const RECT& item) const {
 }
 
 LRESULT CPictureButton::OnGetDlgCode(WPARAM, LPARAM) {
-    Default();
-    return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    return Default() | DLGC_WANTARROWS | DLGC_WANTCHARS;
 }
 
 void CPictureButton::Notify(WORD code) const {

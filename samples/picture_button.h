@@ -14,6 +14,7 @@ struct PictureCommands {
 // Notifications the picture sends its parent (WM_COMMAND with its id and the code).
 constexpr WORD kPictureDropped = 0x0500;    // a file was dropped on it: DroppedFile()
 constexpr WORD kPictureInspected = 0x0501;  // the inspected pixel moved: InspectedPixel()
+constexpr WORD kPictureFileRead = 0x0502;   // posted for it when a file read for it is done
 
 // A picture of the window as a control of its own: an owner-drawn button taken over
 // (SubclassDlgItem) that draws its picture when the parent passes the request back (so nobody

@@ -48,10 +48,37 @@ CStringW CannotOpenText(LPCWSTR path, HRESULT result) {
     return text;
 }
 
-CStringW TooLargeText(unsigned width, unsigned height) {
+namespace {
+
+CStringW TooLargeSaying(unsigned width, unsigned height, LPCSTR ending) {
     return CStringW(
         AfxJoinText({"The picture is too large to open: ", std::to_string(width).c_str(), " x ",
-                     std::to_string(height).c_str(), " pixels."}));
+                     std::to_string(height).c_str(), ending}));
+}
+
+}  // namespace
+
+CStringW TooLargeText(unsigned width, unsigned height) {
+    return TooLargeSaying(width, height, " pixels.");
+}
+
+CStringW TooManyPixelsText(unsigned width, unsigned height) {
+    return TooLargeSaying(width, height, " pixels, more than 100 megapixels.");
+}
+
+CStringW UnconvertiblePixelsText(LPCWSTR path) {
+    return Naming("The picture's pixel format cannot be converted: ", path);
+}
+
+CStringW FirstOfFramesText(LPCWSTR path, unsigned frames) {
+    return Naming(
+        AfxJoinText({"Opened the first of ", std::to_string(frames).c_str(), " frames: "}), path);
+}
+
+CStringW ReadingText(LPCWSTR path) {
+    CStringW text = Naming("Reading ", path);
+    text += CStringW(L"...");
+    return text;
 }
 
 CStringW UnreadableClipboardText(const std::string& reason) {

@@ -7,8 +7,12 @@
 
 constexpr const char* kClipboardHoldsNoPicture = "The clipboard holds no picture.";
 constexpr const char* kClipboardBusy = "The clipboard is busy; try again.";
+constexpr const char* kClipboardOwnerHung =
+    "The program that copied the picture is not responding.";
 constexpr const char* kNoMemoryForPicture = "Not enough memory for the picture.";
 constexpr const char* kNoPictureToCopy = "There is no picture to copy.";
+// Never shown: the reading of a picture that no one waits for any more.
+constexpr const char* kReadingAbandoned = "The picture was not read to the end.";
 
 // "Not a picture Velmar can read: sprite.txt"
 CStringW NotAPictureText(LPCWSTR path);
@@ -21,6 +25,14 @@ CStringW FolderText(LPCWSTR path);
 CStringW CannotOpenText(LPCWSTR path, HRESULT result);
 // "The picture is too large to open: 30000 x 30000 pixels."
 CStringW TooLargeText(unsigned width, unsigned height);
+// "The picture is too large to open: 20000 x 20000 pixels, more than 100 megapixels."
+CStringW TooManyPixelsText(unsigned width, unsigned height);
+// "The picture's pixel format cannot be converted: scan.tif"
+CStringW UnconvertiblePixelsText(LPCWSTR path);
+// "Opened the first of 3 frames: anim.gif"
+CStringW FirstOfFramesText(LPCWSTR path, unsigned frames);
+// "Reading sprite.png..."
+CStringW ReadingText(LPCWSTR path);
 // "The clipboard's picture cannot be read: a block that ends before its last row."
 CStringW UnreadableClipboardText(const std::string& reason);
 // `what` and the system's text for the HRESULT: "Pictures cannot be opened: Class not registered."

@@ -8,9 +8,13 @@
 #include "com_apartment.h"
 #include "com_ptr.h"
 #include "dib_header.h"
+#include "photo_orientation.h"
+#include "picture_decode.h"
 #include "picture_fault_text.h"
+#include "picture_frame_choice.h"
 #include "picture_placement.h"
 #include "picture_signature.h"
+#include "upright_picture.h"
 #include "wic_guids.h"
 
 namespace {
@@ -19,6 +23,12 @@ namespace {
 bool IsUnknownFormat(HRESULT result) {
     return result == WINCODEC_ERR_COMPONENTNOTFOUND || result == WINCODEC_ERR_UNKNOWNIMAGEFORMAT ||
            result == WINCODEC_ERR_UNSUPPORTEDPIXELFORMAT;
+}
+
+// A picture of a known format whose pixels the system has no conversion for (16-bit CMYK, say).
+bool IsUnconvertible(HRESULT result) {
+    return result == WINCODEC_ERR_UNSUPPORTEDPIXELFORMAT ||
+           result == WINCODEC_ERR_UNSUPPORTEDOPERATION;
 }
 
 bool FileStartsLikeAPicture(LPCWSTR path) {
@@ -38,7 +48,9 @@ bool FileStartsLikeAPicture(LPCWSTR path) {
 // picture in it is incomplete.
 CStringW RefusalFault(LPCWSTR path, HRESULT result, bool opening) {
     if (result == E_OUTOFMEMORY) return kNoMemoryForPicture;
-    if (IsUnknownFormat(result) && !FileStartsLikeAPicture(path)) return NotAPictureText(path);
+    const bool looksLikeAPicture = FileStartsLikeAPicture(path);
+    if (IsUnknownFormat(result) && !looksLikeAPicture) return NotAPictureText(path);
+    if (IsUnconvertible(result)) return UnconvertiblePixelsText(path);
     if (opening && HRESULT_FACILITY(result) == FACILITY_WIN32 &&
         result != HRESULT_FROM_WIN32(ERROR_HANDLE_EOF))
         return CannotOpenText(path, result);
@@ -54,58 +66,47 @@ CStringW CheckPath(LPCWSTR path) {
     return CStringW();
 }
 
-// The frame as 32-bit BGRA, scaled by WIC to at most kLargestReadSide a side.
-HRESULT DecodeFrame(IWICImagingFactory* factory, IWICBitmapFrameDecode* frame, UINT width,
-                    UINT height, SourcePicture& picture) {
-    ComPtr<IWICFormatConverter> converter;
-    HRESULT result = factory->CreateFormatConverter(converter.Receive());
-    if (SUCCEEDED(result))
-        result = converter->Initialize(frame, kWicPixelFormat32bppBGRA, WICBitmapDitherTypeNone,
-                                       nullptr, 0.0, WICBitmapPaletteTypeCustom);
-    if (FAILED(result)) return result;
-    IWICBitmapSource* source = converter.Get();
-    const PicturePlacement fitted = PlacePicture(static_cast<int>(width), static_cast<int>(height),
-                                                 kLargestReadSide, kLargestReadSide);
-    ComPtr<IWICBitmapScaler> scaler;
-    if (fitted.factor == 0) {
-        result = factory->CreateBitmapScaler(scaler.Receive());
-        if (SUCCEEDED(result))
-            result = scaler->Initialize(source, static_cast<UINT>(fitted.width),
-                                        static_cast<UINT>(fitted.height),
-                                        WICBitmapInterpolationModeFant);
-        if (FAILED(result)) return result;
-        source = scaler.Get();
-        width = static_cast<UINT>(fitted.width);
-        height = static_cast<UINT>(fitted.height);
-    }
-    picture.width = static_cast<int>(width);
-    picture.height = static_cast<int>(height);
-    picture.pixels.resize(static_cast<size_t>(width) * height);
-    return source->CopyPixels(nullptr, width * 4, static_cast<UINT>(picture.pixels.size() * 4),
-                              reinterpret_cast<BYTE*>(picture.pixels.data()));
+// The largest side and the most pixels a file may claim before anything of it is decoded.
+bool TooLargeToDecode(UINT width, UINT height) {
+    return width >= kDibSideLimit || height >= kDibSideLimit ||
+           1ull * width * height > kLargestDecodedPixels;
 }
 
-PictureReading Decode(IWICImagingFactory* factory, LPCWSTR path) {
+CStringW SizeFault(UINT width, UINT height) {
+    if (width >= kDibSideLimit || height >= kDibSideLimit) return TooLargeText(width, height);
+    return TooManyPixelsText(width, height);
+}
+
+PictureReading Decode(IWICImagingFactory* factory, LPCWSTR path,
+                      const std::atomic<bool>* abandoned) {
     PictureReading reading;
     ComPtr<IWICBitmapDecoder> decoder;
-    ComPtr<IWICBitmapFrameDecode> frame;
     HRESULT result = factory->CreateDecoderFromFilename(
         path, nullptr, GENERIC_READ, WICDecodeMetadataCacheOnDemand, decoder.Receive());
     if (FAILED(result)) return {{}, RefusalFault(path, result, true)};
-    UINT width = 0, height = 0;
-    if (FAILED(decoder->GetFrame(0, frame.Receive())) || FAILED(frame->GetSize(&width, &height)) ||
-        width == 0 || height == 0)
+    ChosenFrame chosen;
+    if (FAILED(ChooseFrame(decoder.Get(), chosen)) || chosen.width == 0 || chosen.height == 0)
         return {{}, DamagedPictureText(path)};
-    if (width >= kDibSideLimit || height >= kDibSideLimit) return {{}, TooLargeText(width, height)};
-    result = DecodeFrame(factory, frame.Get(), width, height, reading.picture);
+    if (TooLargeToDecode(chosen.width, chosen.height))
+        return {{}, SizeFault(chosen.width, chosen.height)};
+    const PicturePlacement fitted =
+        PlacePicture(static_cast<int>(chosen.width), static_cast<int>(chosen.height),
+                     kLargestReadSide, kLargestReadSide);
+    const UINT width = fitted.factor ? chosen.width : static_cast<UINT>(fitted.width);
+    const UINT height = fitted.factor ? chosen.height : static_cast<UINT>(fitted.height);
+    result = DecodeFrame(factory, chosen.frame.Get(), width, height, reading.picture, abandoned);
+    if (result == E_ABORT) return {{}, kReadingAbandoned};
     if (FAILED(result)) return {{}, RefusalFault(path, result, false)};
+    TurnUpright(reading.picture, ReadPhotoOrientation(chosen.frame.Get()));
     reading.picture.hasAlpha = !AllOpaque(reading.picture.pixels);
+    if (chosen.frameCount > 1 && !chosen.isIcon)
+        reading.note = FirstOfFramesText(path, chosen.frameCount);
     return reading;
 }
 
 }  // namespace
 
-PictureReading ReadPictureFile(const wchar_t* path) {
+PictureReading ReadPictureFile(const wchar_t* path, const std::atomic<bool>* abandoned) {
     if (!path || !*path) return {{}, CannotOpenText(L"", HRESULT_FROM_WIN32(ERROR_INVALID_NAME))};
     const CStringW fault = CheckPath(path);
     if (!fault.IsEmpty()) return {{}, fault};
@@ -116,7 +117,7 @@ PictureReading ReadPictureFile(const wchar_t* path) {
             ::CoCreateInstance(kClsidWicImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
                                __uuidof(IWICImagingFactory), factory.ReceiveVoid());
         if (FAILED(result)) return {{}, SystemFaultText("Pictures cannot be opened", result)};
-        return Decode(factory.Get(), path);
+        return Decode(factory.Get(), path, abandoned);
     } catch (const std::bad_alloc&) {
         return {{}, kNoMemoryForPicture};
     }

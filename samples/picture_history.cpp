@@ -37,8 +37,14 @@ SamplePicture* PictureHistory::Swap(std::vector<Step>& from, std::vector<Step>& 
         Step present{&picture, {}};
         if (!TakeSnapshot(picture, present.snapshot) || !picture.Adopt(from.back().snapshot))
             return nullptr;
-        // Kept at another scale: stretched from the kept picture as it was made.
-        if (size.cx != picture.Size().cx || size.cy != picture.Size().cy) picture.Rescale(size);
+        // Kept at another scale: stretched from the kept picture as it was made. A picture that
+        // cannot be had at this scale is no step taken: the present comes back.
+        const bool rescaled =
+            (size.cx == picture.Size().cx && size.cy == picture.Size().cy) || picture.Rescale(size);
+        if (!rescaled) {
+            picture.Adopt(present.snapshot);
+            return nullptr;
+        }
         Pop(from, false);
         Push(to, std::move(present));
     } catch (const std::bad_alloc&) {

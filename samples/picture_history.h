@@ -21,14 +21,20 @@ public:
     bool Record(SamplePicture& picture);
     // Forgets the step just recorded, when the change it preceded did not happen.
     void Withdraw();
-    // Record, the change, and Withdraw when the change says it did not happen (FALSE).
+    // Record, the change, and Withdraw when the change says it did not happen (FALSE). A change
+    // that cannot be recorded is not made (FALSE, and ChangeRefused() says so until the next).
     template <typename Change>
     BOOL RecordChange(SamplePicture& picture, Change change) {
-        const bool recorded = Record(picture);
+        m_bRefused = !Record(picture);
+        if (m_bRefused) return FALSE;
         const BOOL changed = change();
-        if (recorded && !changed) Withdraw();
+        if (!changed) Withdraw();
         return changed;
     }
+    bool ChangeRefused() const { return m_bRefused; }
+    // What the window says of a refused change.
+    static constexpr const char* kRefusalText =
+        "Nothing was changed: the system is too low on memory to keep the change for Undo.";
 
     // The newest change undone (or redone): its picture takes the kept one back, at the size it
     // has now, kind and default flag included, and what it showed is kept for Redo (or Undo).
@@ -61,4 +67,5 @@ private:
     std::vector<Step> m_undo;  // oldest first
     std::vector<Step> m_redo;  // farthest from now first
     size_t m_bytes = 0;
+    bool m_bRefused = false;
 };

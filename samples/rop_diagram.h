@@ -33,7 +33,7 @@ public:
 protected:
     void OnPaint();
     LRESULT OnEraseBackground(WPARAM, LPARAM) { return TRUE; }
-    LRESULT OnGetDlgCode(WPARAM, LPARAM) { return DLGC_WANTARROWS | DLGC_WANTCHARS; }
+    LRESULT OnGetDlgCode(WPARAM, LPARAM) { return Default() | DLGC_WANTARROWS | DLGC_WANTCHARS; }
     LRESULT OnMouseDown(WPARAM wParam, LPARAM lParam);
     LRESULT OnKeyDown(WPARAM wParam, LPARAM lParam);
     LRESULT OnChar(WPARAM wParam, LPARAM lParam);

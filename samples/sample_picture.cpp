@@ -41,6 +41,14 @@ void SamplePicture::RememberBlit(std::unique_ptr<const BlitRecord> record) {
     m_lastBlit = std::move(record);
 }
 
+std::unique_ptr<const PictureSnapshot> SamplePicture::TakeColourBeforeMono() {
+    return std::move(m_colourBeforeMono);
+}
+
+void SamplePicture::KeepColourBeforeMono(std::unique_ptr<const PictureSnapshot> colour) {
+    m_colourBeforeMono = std::move(colour);
+}
+
 BOOL SamplePicture::MakeBitmap(SIZE size, bool mono, CBitmap& bitmap, CDC& dc,
                                HGDIOBJ& empty) const {
     CClientDC screen(nullptr);
@@ -61,6 +69,7 @@ BOOL SamplePicture::Create(SIZE size, bool mono) {
     m_size = size;
     m_bMono = mono;
     m_lastBlit.reset();
+    m_colourBeforeMono.reset();
     if (!MakeBitmap(size, mono, m_bitmap, m_dc, m_emptyBitmap)) {
         m_dc.DeleteDC();
         m_bitmap.DeleteObject();
@@ -76,12 +85,14 @@ void SamplePicture::DrawDefault() {
     m_bDefault = true;
     m_made.DeleteObject();
     m_lastBlit.reset();
+    m_colourBeforeMono.reset();
 }
 
 void SamplePicture::MarkChanged() {
     m_bDefault = false;
     m_made.DeleteObject();
     m_lastBlit.reset();
+    m_colourBeforeMono.reset();
 }
 
 BOOL SamplePicture::Rescale(SIZE size) {
@@ -127,6 +138,7 @@ BOOL SamplePicture::Adopt(const PictureSnapshot& snapshot) {
     m_bDefault = snapshot.isDefault;
     m_made.DeleteObject();
     m_lastBlit.reset();
+    m_colourBeforeMono.reset();
     return TRUE;
 }
 

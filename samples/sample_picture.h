@@ -58,6 +58,10 @@ public:
     // (any other change, a new size included, forgets it); null otherwise.
     const BlitRecord* LastBlit() const { return m_lastBlit.get(); }
     void RememberBlit(std::unique_ptr<const BlitRecord> record);
+    // The colour picture it was before it became black and white, while nothing has changed it
+    // since (any change forgets it; a change of scale does not); null otherwise.
+    std::unique_ptr<const PictureSnapshot> TakeColourBeforeMono();
+    void KeepColourBeforeMono(std::unique_ptr<const PictureSnapshot> colour);
 
     // The bitmap out of the picture's DC for as long as this lives, for a call that selects it
     // into a DC of its own (MaskBlt's mask).
@@ -90,4 +94,5 @@ private:
     CBitmap m_made;
     SIZE m_madeSize{};
     std::unique_ptr<const BlitRecord> m_lastBlit;
+    std::unique_ptr<const PictureSnapshot> m_colourBeforeMono;
 };

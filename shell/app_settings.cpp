@@ -1,6 +1,7 @@
 #include "app_settings.h"
 
 #include "program_path.h"
+#include "settings_file.h"
 
 namespace {
 
@@ -18,6 +19,11 @@ bool IsSamePathIgnoringCase(LPCWSTR a, LPCWSTR b) {
 AppSettings::AppSettings() : RegistryStore(nullptr, nullptr) {}
 
 void AppSettings::Initialize() {
+    SettingsFile file;
+    if (m_strSettingsFile.GetLength() > 0 && file.Open(m_strSettingsFile)) {
+        RecordInFile(file);
+        return;
+    }
     RecordProgramPath();
     RecordVersion();
 }
@@ -46,4 +52,20 @@ void AppSettings::RecordVersionForThisUser() {
         m_dwPrevVersion = m_dwVersion;
     else
         user.SetDwordValue(kSection, kVersionValue, static_cast<int>(m_dwVersion));
+}
+
+// Only a change is written, so a second run leaves the file as it was. Settings that cannot be
+// kept (a read-only folder, a file another program holds) last for this run, silently: the
+// About box would otherwise open at every start.
+void AppSettings::RecordInFile(SettingsFile& file) {
+    SettingsFileValues& values = file.m_values;
+    m_dwPrevVersion = values.version;
+    bool changed = values.version != m_dwVersion;
+    values.version = m_dwVersion;
+    const CStringW path = WithoutLongPathPrefix(GetFinalProgramPath());
+    if (path.GetLength() > 0 && !IsSamePathIgnoringCase(values.path, path)) {
+        values.path = path;
+        changed = true;
+    }
+    if (changed && !file.Save()) m_dwPrevVersion = m_dwVersion;
 }

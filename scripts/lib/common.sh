@@ -9,7 +9,8 @@ export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 required_packages=(
     cmake ninja-build make g++ googletest libgtest-dev dpkg-dev clang libclang-rt-14-dev
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    wine wine64 fonts-wine xvfb xauth x11-apps imagemagick python3 unzip nlohmann-json3-dev
+    wine wine64 fonts-wine xvfb xauth x11-apps imagemagick python3 unzip
+    python3-jsonschema python3-yaml nlohmann-json3-dev
 )
 
 as_root() {
@@ -43,30 +44,51 @@ build_preset() {
 
 # Xvfb picks a free display itself and names it on a pipe once it is ready, so two runs on one
 # machine never race for a number.
-display_pid=
-# The screen's size may be given (WIDTHxHEIGHT); otherwise one that holds the main window whole at
-# 200 %, so tests read every control of it from the screen.
-start_private_display() {
+display_pids=()
+# Starts one and prints its name (":5"). The screen's size may be given (WIDTHxHEIGHT); otherwise
+# one that holds the main window whole at 200 %, so tests read every control of it from the screen.
+start_display() {
     local size=${1:-2560x1600}
     local pipe number=
     pipe=$(mktemp -u /tmp/velmar-display.XXXXXX)
     mkfifo "$pipe"
     Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$pipe" >/dev/null 2>&1 &
-    display_pid=$!
+    display_pids+=($!)
     read -r -t 30 number <"$pipe" || true
     rm -f "$pipe"
-    if [ -z "$number" ] || ! kill -0 "$display_pid" 2>/dev/null; then
+    if [ -z "$number" ] || ! kill -0 "${display_pids[-1]}" 2>/dev/null; then
         echo "Xvfb did not start" >&2
         return 1
     fi
-    export DISPLAY=":$number"
+    display_name=":$number"
+}
+
+start_private_display() {
+    start_display "$@"
+    export DISPLAY=$display_name
 }
 
 stop_private_display() {
-    if [ -n "$display_pid" ]; then
-        kill "$display_pid" 2>/dev/null || true
-        wait "$display_pid" 2>/dev/null || true
-        display_pid=
+    local pid
+    for pid in "${display_pids[@]}"; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    display_pids=()
+}
+
+# The Windows tests run in two lanes at once, each a Wine server with a prefix of its own on an X
+# display of its own, so two tests never share a desktop, a focus, a clipboard or a registry.
+# Lane a is the ordinary prefix and display; lane b's are named for scripts/wine-exec, which
+# runs a test there when CTest asks for lane b (tests/CMakeLists.txt).
+start_second_lane() {
+    start_display
+    export VELMAR_DISPLAY_B=$display_name
+    export VELMAR_WINEPREFIX_B=$repo/build/wineprefix-b
+    # A copy of lane a's prepared prefix: a second first start would take as long as the first.
+    wineserver -w
+    if [ ! -d "$VELMAR_WINEPREFIX_B" ]; then
+        cp -a "$WINEPREFIX" "$VELMAR_WINEPREFIX_B"
     fi
 }
 
@@ -96,4 +118,7 @@ make_windows_unmanaged() {
 
 stop_wine() {
     wineserver -k 2>/dev/null || true
+    if [ -n "${VELMAR_WINEPREFIX_B:-}" ]; then
+        WINEPREFIX=$VELMAR_WINEPREFIX_B wineserver -k 2>/dev/null || true
+    fi
 }

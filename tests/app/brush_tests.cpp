@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr COLORREF kWhite = RGB(255, 255, 255), kBlack = RGB(0, 0, 0);
 constexpr int kHalftone = 7, kCustom = 8;
 
 // In UTF-16: another process's list answers in the system's own form.

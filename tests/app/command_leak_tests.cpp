@@ -7,8 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "dropped_files.h"
 #include "gdi_quota.h"
 #include "main_window_in_process.h"
+#include "picture_test_encoder.h"
 #include "resource.h"
 #include "ui_test.h"
 
@@ -35,6 +37,14 @@ void PrintTo(const Command& command, std::ostream* out) { *out << command.name; 
 
 void Click(const MainWindow& window, int id) { ClickButton(window.Handle(), id); }
 
+std::wstring TempPicture(const wchar_t* name, UINT side) {
+    wchar_t folder[MAX_PATH] = L"";
+    ::GetTempPathW(MAX_PATH, folder);
+    const std::wstring path = std::wstring(folder) + name;
+    WriteLargePng(path, side, side);
+    return path;
+}
+
 void TypeHex(const MainWindow& window, int repetition) {
     const char* codes[] = {"0xE20746", "cc0000", "1000000", ""};
     ::SetFocus(window.Item(IDC_HEX));
@@ -46,6 +56,18 @@ void SetExpression(const MainWindow& window, int repetition) {
     const char* entries[] = {"(P & S) | (D & ~S)", "DSna", "srcpaint", "P & Q", "(P"};
     ::SetWindowTextA(window.Item(IDC_EXPRESSION), entries[repetition % 5]);
     Click(window, IDC_EXPRESSION_SET);
+}
+
+// A large picture dropped on Bitmap 1 and read to the end; every other time a small one dropped
+// at once after it, so the large one's reading is abandoned.
+void DropLargePicture(const MainWindow& window, int repetition) {
+    static const std::wstring large = TempPicture(L"velmar-leak-large.png", 2000);
+    static const std::wstring small = TempPicture(L"velmar-leak-small.png", 8);
+    const HWND picture = window.Item(IDC_PICTURE1);
+    ::SendMessageA(picture, WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf(large)), 0);
+    if (repetition % 2)
+        ::SendMessageA(picture, WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf(small)), 0);
+    WaitForPictureRead(window, IDC_SAMPLES_STATUS);
 }
 
 // Every command a person can give the main window, each with a variation per repetition so the
@@ -106,6 +128,7 @@ const Command kCommands[] = {
          Click(w, i % 2 ? IDC_BLT_1TO2 : IDC_MASK_BLT_TO2);
          ::SendMessageA(w.Item(IDC_PICTURE2), WM_MOUSEMOVE, 0, MAKELPARAM(i % 50, i % 30));
      }},
+    {"Open of a large picture, and one abandoned for another", DropLargePicture},
     {"About", [](const MainWindow& w, int) { Click(w, ID_APP_ABOUT); }, true},
     {"Help", [](const MainWindow& w, int) { Click(w, ID_HELP); }, true},
 };
@@ -138,10 +161,14 @@ TEST_P(CommandLeaks, RepeatedLeavesNoGdiHandleBehind) {
     };
     repeat(0, kWarmUp);
     const size_t headroomBefore = GdiHeadroom();
+    DWORD handlesBefore = 0, handlesAfter = 0;
+    ::GetProcessHandleCount(::GetCurrentProcess(), &handlesBefore);
     const int repetitions = Repetitions();
     repeat(kWarmUp, repetitions);
 
     EXPECT_EQ(GdiHeadroom(), headroomBefore);
+    ::GetProcessHandleCount(::GetCurrentProcess(), &handlesAfter);
+    EXPECT_EQ(handlesAfter, handlesBefore) << "kernel handles: threads, files, events";
     if (command.opensWindow) {
         EXPECT_EQ(closer.Closed(), kWarmUp + repetitions);
     }

@@ -42,6 +42,11 @@ inline std::string TextOf(HWND window) {
     return text;
 }
 
+// Until the status line no longer says a picture file is being read.
+inline bool WaitForPictureRead(const MainWindow& window, int status) {
+    return PumpUntil([&] { return TextOf(window.Item(status)).rfind("Reading ", 0) != 0; });
+}
+
 inline void Command(const MainWindow& window, UINT id) {
     ::SendMessageA(window.Handle(), WM_COMMAND, id, 0);
     PumpMessages();

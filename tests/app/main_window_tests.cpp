@@ -14,8 +14,6 @@ CWinApp theTestApp("Program tests");
 
 namespace {
 
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kGreen = RGB(0, 255, 0);
 constexpr COLORREF kMagenta = RGB(255, 0, 255);
 constexpr int kGreenIndex = 10, kMagentaIndex = 13, kWhiteIndex = 15;

@@ -69,12 +69,6 @@ Picture DefaultMask(SIZE size) {
     return PictureOf(screen, unselected.Bitmap(), size.cx, size.cy);
 }
 
-SIZE ClientSize(HWND window) {
-    RECT client{};
-    ::GetClientRect(window, &client);
-    return {client.right, client.bottom};
-}
-
 TEST_F(ProgramTest, MaskBltDrawsASpriteThroughTheMaskAndABadBackgroundDrawsNothing) {
     ProgramDriver& velmar = StartProgram();
     const SIZE size = ClientSize(velmar.Item(IDC_PICTURE1));

@@ -8,6 +8,16 @@
 
 #include "message_box_watcher.h"
 
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+
+// A control's client area in device pixels.
+inline SIZE ClientSize(HWND window) {
+    RECT client{};
+    ::GetClientRect(window, &client);
+    return {client.right, client.bottom};
+}
+
 // A control's client area as it is on the screen, row by row, as COLORREFs.
 struct Picture {
     int width = 0, height = 0;

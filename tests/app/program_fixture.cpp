@@ -50,3 +50,19 @@ std::string CopyOfProgram(const std::string& fileName) {
     ::CopyFileA(VELMAR_EXE, path.c_str(), FALSE);
     return path;
 }
+
+void CloseWithEscape(ProgramDriver& velmar) {
+    ASSERT_TRUE(velmar.ActivateForKeys(velmar.MainWindow()));
+    velmar.PressKey(VK_ESCAPE);
+}
+
+void ExpectAboutBoxBeforeTheMainWindow(ProgramDriver& velmar) {
+    HWND about = velmar.WaitForWindow("About Velmar");
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(velmar.FindWindowByCaption("Velmar"), nullptr) << "the main window is not shown yet";
+    ASSERT_TRUE(velmar.ActivateForKeys(about));
+    velmar.PressKey(VK_RETURN);
+    EXPECT_NE(velmar.WaitForMainWindow(), nullptr);
+    EXPECT_TRUE(velmar.WaitUntil([&] { return ::GetForegroundWindow() == velmar.MainWindow(); }))
+        << "the main window comes to the front as the box goes";
+}

@@ -33,3 +33,9 @@ protected:
 
 // Copies velmar.exe to a fresh file of this name in the temporary folder and returns its path.
 std::string CopyOfProgram(const std::string& fileName);
+
+// Escape on the main window, which ends the program.
+void CloseWithEscape(ProgramDriver& velmar);
+// The About box of a first run of a version opens before the main window is shown; Enter
+// closes it and the main window comes to the front.
+void ExpectAboutBoxBeforeTheMainWindow(ProgramDriver& velmar);

@@ -59,12 +59,6 @@ std::string Difference(const Picture& shown, const Picture& expected) {
            std::to_string(first / static_cast<size_t>(shown.width)) + ")";
 }
 
-SIZE ClientSize(HWND window) {
-    RECT client{};
-    ::GetClientRect(window, &client);
-    return {client.right, client.bottom};
-}
-
 // The tests' process reads the screen in device pixels, whatever the program's scale.
 class DeviceCoordinates {
 public:

@@ -13,23 +13,6 @@
 
 namespace {
 
-void CloseWithEscape(ProgramDriver& velmar) {
-    ASSERT_TRUE(velmar.ActivateForKeys(velmar.MainWindow()));
-    velmar.PressKey(VK_ESCAPE);
-}
-
-// The About box of a first run of a version opens before the main window is shown.
-void ExpectAboutBoxBeforeTheMainWindow(ProgramDriver& velmar) {
-    HWND about = velmar.WaitForWindow("About Velmar");
-    ASSERT_NE(about, nullptr);
-    EXPECT_EQ(velmar.FindWindowByCaption("Velmar"), nullptr) << "the main window is not shown yet";
-    ASSERT_TRUE(velmar.ActivateForKeys(about));
-    velmar.PressKey(VK_RETURN);
-    EXPECT_NE(velmar.WaitForMainWindow(), nullptr);
-    EXPECT_TRUE(velmar.WaitUntil([&] { return ::GetForegroundWindow() == velmar.MainWindow(); }))
-        << "the main window comes to the front as the box goes";
-}
-
 TEST_F(ProgramTest, FirstRunOfAVersionOpensTheAboutBoxOnceBeforeTheMainWindow) {
     program_registry::DeleteAll();
     {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "dropped_files.h"
 #include "main_window_in_process.h"
 #include "test_panel.h"
 
@@ -80,19 +81,6 @@ TEST(Workbench, TheMaskAsASourceMakesTheTwoStepTransparentBlit) {
     EXPECT_EQ(wrong, 0u);
 }
 
-// A file as Explorer drops it: a DROPFILES block with one wide path.
-HGLOBAL DropOf(const std::wstring& path) {
-    const size_t bytes = sizeof(DROPFILES) + (path.size() + 2) * sizeof(wchar_t);
-    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
-    auto* drop = static_cast<DROPFILES*>(::GlobalLock(memory));
-    drop->pFiles = sizeof(DROPFILES);
-    drop->fWide = TRUE;
-    memcpy(reinterpret_cast<BYTE*>(drop) + sizeof(DROPFILES), path.c_str(),
-           path.size() * sizeof(wchar_t));
-    ::GlobalUnlock(memory);
-    return memory;
-}
-
 std::wstring TempFile(const wchar_t* name, const std::vector<char>& bytes) {
     wchar_t folder[MAX_PATH] = L"";
     ::GetTempPathW(MAX_PATH, folder);
@@ -136,7 +124,7 @@ TEST(Workbench, AFileDroppedOnAPictureOpensIntoItAndABadOneChangesNothing) {
     const SIZE size{client.right, client.bottom};
     const std::wstring good = TempFile(L"velmar-drop.bmp", BmpFile(size, RGB(0x12, 0x80, 0xF0)));
     ::SendMessageA(picture, WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf(good)), 0);
-    PumpMessages();
+    ASSERT_TRUE(WaitForPictureRead(window, IDC_SAMPLES_STATUS));
     const Pixels opened = Shown(picture);
     EXPECT_EQ(opened, Pixels(opened.size(), RGB(0x12, 0x80, 0xF0))) << "pixel for pixel";
     EXPECT_EQ(TextOf(window.Item(IDC_SAMPLES_STATUS)), "");
@@ -145,7 +133,7 @@ TEST(Workbench, AFileDroppedOnAPictureOpensIntoItAndABadOneChangesNothing) {
     const std::wstring bad =
         TempFile(L"\u30B9\u30D7\u30E9\u03B1.txt", {'n', 'o', 't', ' ', 'a', ' ', 'p', 'i'});
     ::SendMessageA(picture, WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf(bad)), 0);
-    PumpMessages();
+    ASSERT_TRUE(WaitForPictureRead(window, IDC_SAMPLES_STATUS));
     wchar_t said[80] = {};
     ::GetWindowTextW(window.Item(IDC_SAMPLES_STATUS), said, 80);
     EXPECT_STREQ(said, L"Not a picture Velmar can read: \u30B9\u30D7\u30E9\u03B1.txt");
@@ -154,6 +142,45 @@ TEST(Workbench, AFileDroppedOnAPictureOpensIntoItAndABadOneChangesNothing) {
     EXPECT_NE(Shown(picture), opened) << "and no step added: Undo takes back the good file";
     ::DeleteFileW(good.c_str());
     ::DeleteFileW(bad.c_str());
+}
+
+// By the luminance rule of a picture taken into black and white.
+Pixels InBlackAndWhite(Pixels pixels) {
+    for (COLORREF& pixel : pixels) {
+        const int light =
+            (299 * GetRValue(pixel) + 587 * GetGValue(pixel) + 114 * GetBValue(pixel)) / 1000;
+        pixel = light >= 128 ? kWhite : kBlack;
+    }
+    return pixels;
+}
+
+// B&W on a picture of the user's keeps the picture: in black and white by the luminance rule,
+// then the colour picture back while nothing changed it, else the black-and-white one in colour.
+TEST(Workbench, BAndWKeepsTheUsersPictureAndGivesItsColoursBack) {
+    MainWindow window;
+    ASSERT_TRUE(window.Created());
+    const HWND picture = window.Item(IDC_PICTURE1);
+    SetHex(window, "0x660046");  // SRCINVERT: a picture of the user's, in many colours
+    ClickButton(window.Handle(), IDC_BLT_2TO1);
+    const Pixels colour = Shown(picture);
+    ASSERT_NE(colour, InBlackAndWhite(colour));
+
+    ClickButton(window.Handle(), IDC_MONO1);
+    EXPECT_EQ(Shown(picture), InBlackAndWhite(colour));
+    ClickButton(window.Handle(), IDC_MONO1);
+    EXPECT_EQ(Shown(picture), colour) << "nothing changed it: its colours come back";
+
+    ClickButton(window.Handle(), IDC_MONO1);
+    SetHex(window, "0x550009");  // DSTINVERT
+    ClickButton(window.Handle(), IDC_BLT_2TO1);
+    const Pixels changed = Shown(picture);
+    ASSERT_NE(changed, InBlackAndWhite(colour));
+    ClickButton(window.Handle(), IDC_MONO1);
+    EXPECT_EQ(Shown(picture), changed) << "changed in black and white: so it stays, in colour";
+
+    for (int step = 0; step < 3; ++step) Command(window, ID_UNDO_PICTURE);
+    EXPECT_EQ(Shown(picture), colour) << "Undo goes back through every step";
+    EXPECT_EQ(::IsDlgButtonChecked(window.Handle(), IDC_MONO1), UINT(BST_UNCHECKED));
 }
 
 TEST(Workbench, CopyThenPasteGivesTheSamePixelsInEachKind) {
@@ -171,14 +198,7 @@ TEST(Workbench, CopyThenPasteGivesTheSamePixelsInEachKind) {
         Command(window, trip.paste);
         const Pixels from = Shown(window.Item(trip.from)), to = Shown(window.Item(trip.to));
         if (trip.to == IDC_PICTURE2) {  // colour into black and white: by the luminance rule
-            size_t wrong = 0;
-            for (size_t i = 0; i < from.size(); ++i) {
-                const int light = (299 * GetRValue(from[i]) + 587 * GetGValue(from[i]) +
-                                   114 * GetBValue(from[i])) /
-                                  1000;
-                wrong += to[i] != (light >= 128 ? kWhite : kBlack);
-            }
-            EXPECT_EQ(wrong, 0u);
+            EXPECT_EQ(to, InBlackAndWhite(from));
         } else {
             EXPECT_EQ(to, from) << trip.to;
         }

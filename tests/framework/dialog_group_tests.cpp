@@ -102,6 +102,52 @@ TEST(SubclassedControl, TakesWhatItsMapHandlesAndLeavesTheRestToTheControl) {
     EXPECT_EQ(edit.m_hWnd, nullptr) << "let go when the control went";
 }
 
+// Handlers that build on the system's answer: a control's own procedure, or the dialog manager's.
+class CTabEdit : public CWnd {
+protected:
+    LRESULT OnGetDlgCode(WPARAM, LPARAM) { return Default() | DLGC_WANTTAB; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CTabEdit, CWnd)
+ON_MESSAGE(WM_GETDLGCODE, &CTabEdit::OnGetDlgCode)
+END_MESSAGE_MAP()
+
+class CCountingTextDlg : public CDialog {
+public:
+    CCountingTextDlg() : CDialog(IDD_TEST_DIALOG) {}
+    int m_settings = 0;
+
+protected:
+    LRESULT OnSetText(WPARAM, LPARAM) {
+        ++m_settings;
+        return Default();
+    }
+    LRESULT OnGetTextLength(WPARAM, LPARAM) { return Default() + 100; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CCountingTextDlg, CDialog)
+ON_MESSAGE(WM_SETTEXT, &CCountingTextDlg::OnSetText)
+ON_MESSAGE(WM_GETTEXTLENGTH, &CCountingTextDlg::OnGetTextLength)
+END_MESSAGE_MAP()
+
+TEST(DefaultAnswer, IsRunOnceAndWhatTheHandlerReturnsIsTheWindowsAnswer) {
+    CTabEdit edit;
+    CCountingTextDlg dlg;
+    ASSERT_TRUE(dlg.Create(IDD_TEST_DIALOG));
+    ASSERT_TRUE(edit.SubclassDlgItem(IDC_TEST_EDIT, &dlg));
+    const auto code = static_cast<UINT>(edit.SendMessage(WM_GETDLGCODE));
+    EXPECT_EQ(code & (DLGC_WANTTAB | DLGC_HASSETSEL | DLGC_WANTCHARS),
+              UINT(DLGC_WANTTAB | DLGC_HASSETSEL | DLGC_WANTCHARS))
+        << "the edit's own flags, with the handler's added: " << code;
+
+    EXPECT_EQ(dlg.SendMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Caption")), TRUE);
+    EXPECT_EQ(dlg.m_settings, 1) << "the dialog manager's handling does not come back";
+    EXPECT_EQ(dlg.SendMessage(WM_GETTEXTLENGTH), 107) << "Caption's 7 and the handler's 100";
+    dlg.DestroyWindow();
+}
+
 RECT WindowRect(HWND window) {
     RECT rect{};
     ::GetWindowRect(window, &rect);

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The release as a user gets it: two scripts/package runs, each in a clean clone of the committed
-# HEAD, give the same bytes; the zip holds the two programs (system DLLs only), README.txt and
-# LICENSE.txt; the .deb unpacks and its velmar-rop answers. Slow (two whole builds), so it runs
-# only with VELMAR_RELEASE_TESTS=1, as CI sets it; otherwise it is skipped.
+# HEAD, give the same bytes (the manifests too); the zip holds the two programs (system DLLs only,
+# no network library), README.txt and LICENSE.txt, and its winget and Scoop manifests match it and
+# their schemas; BUILDINFO names the commit; the .deb unpacks and its velmar-rop answers. Slow (two
+# whole builds), so it runs only with VELMAR_RELEASE_TESTS=1, as CI sets it; otherwise it is
+# skipped.
 #   release_test.sh REPOSITORY OBJDUMP
 set -euo pipefail
 repo=$1 objdump=$2
@@ -20,10 +22,14 @@ done
 first=$work/first/dist second=$work/second/dist
 version=$(sed -n 's/.*velmar-\([0-9.]*\)-windows-x64.zip$/\1/p' "$first/SHA256SUMS")
 zip=velmar-$version-windows-x64.zip deb=velmar-rop_${version}_amd64.deb
-for file in "$zip" "$deb" SHA256SUMS; do
+manifests="winget/Tovera.Velmar.yaml winget/Tovera.Velmar.locale.en-US.yaml
+    winget/Tovera.Velmar.installer.yaml scoop/velmar.json"
+for file in "$zip" "$deb" SHA256SUMS $manifests; do
     cmp "$first/$file" "$second/$file" || { echo "$file differs between two builds"; exit 1; }
 done
 (cd "$first" && sha256sum --quiet -c SHA256SUMS)
+/usr/bin/python3 "$(dirname "$0")/check_manifests.py" "$first" "$(dirname "$0")/schemas"
+grep -qx "commit $(git -C "$repo" rev-parse HEAD)" "$first/BUILDINFO" || { cat "$first/BUILDINFO"; exit 1; }
 
 names=$(unzip -Z1 "$first/$zip" | sort | tr '\n' ' ')
 top=velmar-$version-windows-x64
@@ -33,6 +39,7 @@ unzip -q "$first/$zip" -d "$work/zip"
 for program in velmar.exe velmar-rop.exe; do
     "$(dirname "$0")/../app/imports_only_system_dlls.sh" "$work/zip/$top/$program" "$objdump" >/dev/null
 done
+"$(dirname "$0")/../app/imports_no_network_library.sh" "$objdump" "$work/zip/$top/"*.exe >/dev/null
 
 dpkg-deb -x "$first/$deb" "$work/root"
 [ "$(dpkg-deb -f "$first/$deb" Package)" = velmar-rop ]

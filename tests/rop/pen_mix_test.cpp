@@ -2,21 +2,12 @@
 
 #include <string>
 
+#include "lower_text.h"
 #include "rop_expression.h"
 #include "rop_low_word.h"
 #include "rop_pen_mix.h"
 #include "rop_pen_mix_reader.h"
 #include "rop_shortest.h"
-
-namespace {
-
-std::string Lower(std::string text) {
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return text;
-}
-
-}  // namespace
 
 // The names in code order with each mix's published function of P and D.
 TEST(PenMix, EveryMixByCodeAndNameWithItsTernaryTwin) {

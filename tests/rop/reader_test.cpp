@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "lower_text.h"
 #include "rop_names.h"
 #include "rop_pen_mix.h"
 #include "rop_pen_mix_reader.h"
@@ -12,12 +13,6 @@
 namespace {
 
 using Kind = RopInputKind;
-
-std::string Lower(std::string text) {
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return text;
-}
 
 // The 15 ternary names and the 16 pen mixes, as <wingdi.h> spells them.
 std::vector<std::string> AllGdiNames() {

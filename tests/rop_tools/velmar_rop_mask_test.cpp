@@ -3,20 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "velmar_rop.h"
-
-namespace {
-
-VelmarRopRun Invoke(std::vector<std::string> args) { return RunVelmarRop(args); }
-
-std::string JsonField(const std::string& json, const std::string& name) {
-    const std::size_t start = json.find("\"" + name + "\":\"");
-    if (start == std::string::npos) return {};
-    const std::size_t value = start + name.size() + 4;
-    return json.substr(value, json.find('"', value) - value);
-}
-
-}  // namespace
+#include "velmar_rop_invocation.h"
 
 TEST(VelmarRopMask, TransparentSpriteTextReport) {
     EXPECT_EQ(Invoke({"--fore", "srccopy", "--back", "0x00AA0029"}).out,

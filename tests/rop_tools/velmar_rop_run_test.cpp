@@ -4,21 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "velmar_rop.h"
+#include "velmar_rop_invocation.h"
 
 namespace {
 
-VelmarRopRun Invoke(std::vector<std::string> args) { return RunVelmarRop(args); }
-
 std::size_t CountLines(const std::string& text) {
     return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
-}
-
-std::string JsonField(const std::string& json, const std::string& name) {
-    const std::size_t start = json.find("\"" + name + "\":\"");
-    if (start == std::string::npos) return {};
-    const std::size_t value = start + name.size() + 4;
-    return json.substr(value, json.find('"', value) - value);
 }
 
 }  // namespace

@@ -6,11 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "velmar_rop.h"
+#include "velmar_rop_invocation.h"
 
 namespace {
-
-VelmarRopRun Invoke(std::vector<std::string> args) { return RunVelmarRop(args); }
 
 // Bit by bit, as the truth table reads: bit i of the result is the index's bit for bits i of the
 // operands.

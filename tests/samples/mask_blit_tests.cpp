@@ -10,15 +10,12 @@
 
 namespace {
 
-constexpr SIZE kSize{16, 8};
-constexpr COLORREF kPatterns[2] = {RGB(0xC6, 0x9A, 0x35), RGB(0x39, 0x5A, 0xC6)};
-constexpr COLORREF kBkColors[2] = {RGB(0xC0, 0x80, 0x40), RGB(0x3C, 0xF0, 0x00)};
-constexpr COLORREF kTextColors[2] = {RGB(0x56, 0x34, 0x12), RGB(0x70, 0x1E, 0x9C)};
+constexpr SIZE kMaskBlitSize{16, 8};
 
 // Pixels of every kind a conversion tells apart: the panel's background colour, colours near
 // it, the other colours in play, black and white; on black and white a pattern of both.
 Pixels StartPicture(const TestPanel& panel, int nPanel) {
-    Pixels pixels(static_cast<size_t>(kSize.cx * kSize.cy));
+    Pixels pixels(static_cast<size_t>(kMaskBlitSize.cx * kMaskBlitSize.cy));
     for (size_t i = 0; i < pixels.size(); ++i) {
         const COLORREF kinds[] = {kBkColors[nPanel],
                                   kBkColors[nPanel] ^ (1u << (i % 24)),
@@ -35,14 +32,14 @@ Pixels StartPicture(const TestPanel& panel, int nPanel) {
 // background colour and others, as "From 1" takes it.
 SampleMask SpreadMask() {
     TestPanel picture;
-    MakePanel(picture, 0, kSize, false);
+    MakePanel(picture, 0, kMaskBlitSize, false);
     picture.m_crBk = kBkColors[0];
-    Pixels pixels(static_cast<size_t>(kSize.cx * kSize.cy), kWhite);
+    Pixels pixels(static_cast<size_t>(kMaskBlitSize.cx * kMaskBlitSize.cy), kWhite);
     for (size_t i = 0; i < pixels.size(); ++i)
         if ((i * 5 + i / 3) % 2) pixels[i] = kBkColors[0];
     WritePanel(picture, pixels);
     SampleMask mask;
-    mask.Create(kSize);
+    mask.Create(kMaskBlitSize);
     mask.TakeFrom(picture);
     return mask;
 }
@@ -58,8 +55,8 @@ TEST(MaskBltSweep, EveryForegroundWithASpreadOfBackgroundsMatchesTheQuaternaryMo
             for (const int nSrcPanel : {0, 1}) {
                 const int nDst = 1 - nSrcPanel;
                 TestPanel panels[2];
-                MakePanel(panels[nSrcPanel], nSrcPanel, kSize, sourceMono);
-                MakePanel(panels[nDst], nDst, kSize, destinationMono);
+                MakePanel(panels[nSrcPanel], nSrcPanel, kMaskBlitSize, sourceMono);
+                MakePanel(panels[nDst], nDst, kMaskBlitSize, destinationMono);
                 for (const int n : {0, 1}) {
                     panels[n].m_crPattern = kPatterns[n];
                     panels[n].m_crBk = kBkColors[n];

@@ -11,11 +11,14 @@
 #include "picture_test_encoder.h"
 #include "picture_test_support.h"
 #include "system_error_text.h"
+#include "tiff_bytes.h"
 
 namespace {
 
-// As the window opens or pastes: read, and fit only a picture that was read.
+// As the window opens or pastes: read (a file the clipboard names, too), and fit only a picture
+// that was read.
 CStringW OpenInto(const PictureReading& reading, SamplePicture& picture) {
+    if (reading.Pending()) return OpenInto(ReadPictureFile(reading.fileToRead), picture);
     if (reading.Ok()) FitPicture(reading.picture, picture, kBackground);
     return reading.fault;
 }
@@ -62,6 +65,8 @@ TEST(PictureBadInput, BadFilesAreNamedAndChangeNothing) {
     folder.WriteBytes(L"cut.png", std::vector<BYTE>(png.begin(), png.begin() + png.size() / 2));
     folder.WriteBytes(L"huge.bmp", BmpClaiming(30000, 30000));
     folder.WriteBytes(L"tall.bmp", BmpClaiming(1, -40000));
+    folder.WriteBytes(L"bomb.bmp", BmpClaiming(20000, 20000));  // 400 megapixels in 126 bytes
+    folder.WriteBytes(L"scan.tif", TiffBytes(2, 2, TiffPixels::Cmyk16));
     ::CreateDirectoryW(folder.Path(L"sprites").c_str(), nullptr);
     struct Case {
         const wchar_t* name;
@@ -76,6 +81,9 @@ TEST(PictureBadInput, BadFilesAreNamedAndChangeNothing) {
         {L"cut.png", "The picture is damaged or incomplete: cut.png"},
         {L"huge.bmp", "The picture is too large to open: 30000 x 30000 pixels."},
         {L"tall.bmp", "The picture is too large to open: 1 x 40000 pixels."},
+        {L"bomb.bmp",
+         "The picture is too large to open: 20000 x 20000 pixels, more than 100 megapixels."},
+        {L"scan.tif", "The picture's pixel format cannot be converted: scan.tif"},
         {L"sprites", "A folder, not a picture: sprites"},
         {L"gone.png", Joined("Cannot open gone.png: ", SystemText(ERROR_FILE_NOT_FOUND))},
     };

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
 #include "clipboard_picture.h"
 #include "picture_copy.h"
+#include "picture_fault_text.h"
 #include "picture_fit.h"
 #include "picture_test_support.h"
 
@@ -145,6 +147,38 @@ TEST(PictureClipboard, PastesAnotherProgramsDibV5DibOrBitmap) {
     TestPicture target(kSampleSize, false);
     ASSERT_TRUE(FitPicture(pasted.picture, target.picture, kBackground));
     EXPECT_EQ(target.Read(), drawn.Read()) << "CF_BITMAP";
+}
+
+// An owner that promised a picture and stopped answering: Paste says so at once, rather than
+// waiting the half minute the system would for the picture.
+TEST(PictureClipboard, AnOwnerThatDoesNotAnswerIsNamedAndNotWaitedFor) {
+    struct HungOwner {
+        HANDLE promised = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        HANDLE released = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        static DWORD WINAPI Run(void* self) {
+            auto& owner = *static_cast<HungOwner*>(self);
+            const HWND window = ::CreateWindowW(L"Static", L"", WS_POPUP, 0, 0, 1, 1, nullptr,
+                                                nullptr, nullptr, nullptr);
+            if (window && ::OpenClipboard(window)) {
+                ::EmptyClipboard();
+                ::SetClipboardData(CF_DIB, nullptr);  // to be rendered when asked for
+                ::CloseClipboard();
+            }
+            ::SetEvent(owner.promised);
+            ::WaitForSingleObject(owner.released, 20000);  // no message answered meanwhile
+            ::DestroyWindow(window);
+            return 0;
+        }
+    } hung;
+    const HANDLE thread = ::CreateThread(nullptr, 0, &HungOwner::Run, &hung, 0, nullptr);
+    ASSERT_NE(thread, nullptr);
+    ASSERT_EQ(::WaitForSingleObject(hung.promised, 10000), WAIT_OBJECT_0);
+    const ClipboardOwner pasting;
+    const PictureReading pasted = ReadClipboardPicture(pasting.Get());
+    EXPECT_TRUE(pasted.fault == CStringW(kClipboardOwnerHung));
+    ::SetEvent(hung.released);
+    ::WaitForSingleObject(thread, 10000);
+    for (const HANDLE handle : {thread, hung.promised, hung.released}) ::CloseHandle(handle);
 }
 
 }  // namespace

@@ -111,6 +111,13 @@ TEST(PictureHistory, WithdrawForgetsARecordWhoseChangeFailed) {
     EXPECT_FALSE(history.Record(none)) << "no picture, nothing kept";
     EXPECT_FALSE(history.CanUndo());
     EXPECT_EQ(history.Undo(), nullptr);
+
+    bool changed = false;
+    EXPECT_FALSE(history.RecordChange(none, [&] { return changed = true; }));
+    EXPECT_FALSE(changed) << "a change whose step cannot be kept is not made";
+    EXPECT_TRUE(history.ChangeRefused());
+    EXPECT_TRUE(history.RecordChange(picture.picture, [] { return TRUE; }));
+    EXPECT_FALSE(history.ChangeRefused());
 }
 
 // Paste, copy, undo and redo, a hundred times each: no GDI handle is lost.

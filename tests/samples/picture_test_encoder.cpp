@@ -4,10 +4,13 @@
 #include <wincodec.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <vector>
 
 #include "com_apartment.h"
 #include "com_ptr.h"
+#include "tiff_bytes.h"
 
 namespace {
 
@@ -19,6 +22,8 @@ GUID Container(TestFileFormat format) {
             return GUID_ContainerFormatPng;
         case TestFileFormat::Gif:
             return GUID_ContainerFormatGif;
+        case TestFileFormat::Tiff:
+            return GUID_ContainerFormatTiff;
         case TestFileFormat::Jpeg:
             break;
     }
@@ -76,22 +81,102 @@ HRESULT WriteFrame(IWICImagingFactory* factory, IWICBitmapEncoder* encoder, Test
     return result;
 }
 
+// The pictures as the frames of one file: path, or a stream of the caller's.
+HRESULT WriteEncoded(IWICImagingFactory* factory, IStream* stream, TestFileFormat format,
+                     const std::vector<SourcePicture>& frames) {
+    ComPtr<IWICBitmapEncoder> encoder;
+    HRESULT result = factory->CreateEncoder(Container(format), nullptr, encoder.Receive());
+    if (SUCCEEDED(result)) result = encoder->Initialize(stream, WICBitmapEncoderNoCache);
+    for (const SourcePicture& frame : frames)
+        if (SUCCEEDED(result)) result = WriteFrame(factory, encoder.Get(), format, frame);
+    if (SUCCEEDED(result)) result = encoder->Commit();
+    return result;
+}
+
+HRESULT WriteFrames(const std::wstring& path, TestFileFormat format,
+                    const std::vector<SourcePicture>& frames) {
+    const ComApartment com;
+    ComPtr<IWICImagingFactory> factory;
+    ComPtr<IWICStream> stream;
+    HRESULT result = ::CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                        IID_IWICImagingFactory, factory.ReceiveVoid());
+    if (SUCCEEDED(result)) result = factory->CreateStream(stream.Receive());
+    if (SUCCEEDED(result)) result = stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE);
+    if (SUCCEEDED(result)) result = WriteEncoded(factory.Get(), stream.Get(), format, frames);
+    return result;
+}
+
+std::vector<BYTE> ReadAll(const std::wstring& path) {
+    std::ifstream file(path.c_str(), std::ios::binary);
+    return std::vector<BYTE>(std::istreambuf_iterator<char>(file), {});
+}
+
 }  // namespace
 
 HRESULT WritePictureFile(const std::wstring& path, TestFileFormat format,
                          const SourcePicture& picture) {
+    return WriteFrames(path, format, {picture});
+}
+
+HRESULT WriteFramesFile(const std::wstring& path, TestFileFormat format,
+                        const std::vector<SourcePicture>& frames) {
+    return WriteFrames(path, format, frames);
+}
+
+// ICONDIR, an entry of 16 bytes for each image (a side of 256 is written 0), then the PNGs.
+HRESULT WriteIconFile(const std::wstring& path, const std::vector<SourcePicture>& images) {
+    std::vector<std::vector<BYTE>> pngs;
+    for (const SourcePicture& image : images) {
+        const std::wstring png = path + L".png";
+        const HRESULT result = WritePictureFile(png, TestFileFormat::Png, image);
+        pngs.push_back(ReadAll(png));
+        ::DeleteFileW(png.c_str());
+        if (FAILED(result)) return result;
+    }
+    std::vector<BYTE> icon;
+    PutLittleEndian(icon, 0, 2), PutLittleEndian(icon, 1, 2),
+        PutLittleEndian(icon, static_cast<std::uint32_t>(images.size()), 2);
+    std::uint32_t offset = static_cast<std::uint32_t>(6 + 16 * images.size());
+    for (size_t i = 0; i < images.size(); ++i) {
+        PutLittleEndian(icon, images[i].width & 0xFF, 1),
+            PutLittleEndian(icon, images[i].height & 0xFF, 1);
+        PutLittleEndian(icon, 0, 2), PutLittleEndian(icon, 1, 2), PutLittleEndian(icon, 32, 2);
+        PutLittleEndian(icon, static_cast<std::uint32_t>(pngs[i].size()), 4),
+            PutLittleEndian(icon, offset, 4);
+        offset += static_cast<std::uint32_t>(pngs[i].size());
+    }
+    for (const std::vector<BYTE>& png : pngs) icon.insert(icon.end(), png.begin(), png.end());
+    std::ofstream file(path.c_str(), std::ios::binary);
+    file.write(reinterpret_cast<const char*>(icon.data()),
+               static_cast<std::streamsize>(icon.size()));
+    return file ? S_OK : E_FAIL;
+}
+
+HRESULT WriteLargePng(const std::wstring& path, UINT width, UINT height) {
     const ComApartment com;
     ComPtr<IWICImagingFactory> factory;
     ComPtr<IWICStream> stream;
     ComPtr<IWICBitmapEncoder> encoder;
+    ComPtr<IWICBitmapFrameEncode> frame;
+    ComPtr<IPropertyBag2> options;
     HRESULT result = ::CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
                                         IID_IWICImagingFactory, factory.ReceiveVoid());
     if (SUCCEEDED(result)) result = factory->CreateStream(stream.Receive());
     if (SUCCEEDED(result)) result = stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE);
     if (SUCCEEDED(result))
-        result = factory->CreateEncoder(Container(format), nullptr, encoder.Receive());
+        result = factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, encoder.Receive());
     if (SUCCEEDED(result)) result = encoder->Initialize(stream.Get(), WICBitmapEncoderNoCache);
-    if (SUCCEEDED(result)) result = WriteFrame(factory.Get(), encoder.Get(), format, picture);
+    if (SUCCEEDED(result)) result = encoder->CreateNewFrame(frame.Receive(), options.Receive());
+    if (SUCCEEDED(result)) result = frame->Initialize(options.Get());
+    if (SUCCEEDED(result)) result = frame->SetSize(width, height);
+    WICPixelFormatGUID format = GUID_WICPixelFormatBlackWhite;
+    if (SUCCEEDED(result)) result = frame->SetPixelFormat(&format);
+    const UINT stride = (width + 31) / 32 * 4;
+    std::vector<BYTE> rows(size_t{stride} * height, 0);
+    for (UINT y = 0; y < height; y += 8) std::fill_n(&rows[size_t{y} * stride], stride, 0xFF);
+    if (SUCCEEDED(result))
+        result = frame->WritePixels(height, stride, static_cast<UINT>(rows.size()), rows.data());
+    if (SUCCEEDED(result)) result = frame->Commit();
     if (SUCCEEDED(result)) result = encoder->Commit();
     return result;
 }

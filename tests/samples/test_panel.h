@@ -39,3 +39,9 @@ struct DrawTarget {
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
+
+// Colours of the two panels chosen so that every conversion shows which DC it used: no two
+// panels share a background or text colour, and no pattern is white.
+constexpr COLORREF kPatterns[2] = {RGB(0xC6, 0x9A, 0x35), RGB(0x39, 0x5A, 0xC6)};
+constexpr COLORREF kBkColors[2] = {RGB(0xC0, 0x80, 0x40), RGB(0x3C, 0xF0, 0x00)};
+constexpr COLORREF kTextColors[2] = {RGB(0x56, 0x34, 0x12), RGB(0x70, 0x1E, 0x9C)};

@@ -7,14 +7,13 @@
 #include "app_settings.h"
 #include "read_only_access.h"
 #include "registry_change_watch.h"
+#include "running_version.h"
 #include "test_registry_key.h"
-#include "velmar_version.h"
 #include "version_info.h"
 
 namespace {
 
 constexpr char kSectionKey[] = "Software\\Tovera\\Velmar\\CurrentVersion";
-constexpr DWORD kRunningVersion = VELMAR_VERSION_NUMBER;
 constexpr DWORD kOlderVersion = kRunningVersion - 1;
 constexpr DWORD kNewerVersion = kRunningVersion + 1;
 

@@ -6,6 +6,7 @@
 
 #include "dialog_icons.h"
 #include "modal_test.h"
+#include "ole_apartment.h"
 #include "resource.h"
 #include "run_modal_once.h"
 #include "shell_open.h"
@@ -207,3 +208,30 @@ TEST(DialogIcons, AnIconComesFromTheCacheOnceLoadedAndMissingOnesAreTriedAgain) 
 }
 
 }  // namespace
+
+// The shell's file view in the open dialog takes drops and the clipboard through OLE, which COM
+// alone does not set up. Each on a thread of its own, which starts with neither.
+TEST(OleApartment, SetsUpTheOleClipboardThatComAloneDoesNot) {
+    struct Probe {
+        static DWORD WINAPI WithCom(void*) {
+            const ComApartment com;
+            return TakesTheClipboard();
+        }
+        static DWORD WINAPI WithOle(void*) {
+            const OleApartment ole;
+            return TakesTheClipboard();
+        }
+        // No data object: the OLE clipboard lets go of what this thread put on it.
+        static DWORD TakesTheClipboard() { return SUCCEEDED(::OleSetClipboard(nullptr)); }
+    };
+    auto run = [](LPTHREAD_START_ROUTINE probe) {
+        const HANDLE thread = ::CreateThread(nullptr, 0, probe, nullptr, 0, nullptr);
+        DWORD taken = 2;
+        if (thread && ::WaitForSingleObject(thread, 10000) == WAIT_OBJECT_0)
+            ::GetExitCodeThread(thread, &taken);
+        if (thread) ::CloseHandle(thread);
+        return taken;
+    };
+    EXPECT_EQ(run(&Probe::WithCom), 0u);
+    EXPECT_EQ(run(&Probe::WithOle), 1u);
+}

@@ -86,7 +86,7 @@ TEST(HelpText, IsPlainAsciiWithCrLfLinesAndItsSectionsInOrder) {
 
     size_t position = 0;
     for (const char* heading :
-         {"INTRODUCTION", "COMMANDS", "KEYBOARD", "TIPS", "USAGE", "EXAMPLES"}) {
+         {"INTRODUCTION", "COMMANDS", "SETTINGS", "KEYBOARD", "TIPS", "USAGE", "EXAMPLES"}) {
         const size_t found = stored.find(std::string(heading) + "\r\n\r\n", position);
         ASSERT_NE(found, std::string::npos) << heading;
         EXPECT_TRUE(found == 0 || stored.compare(found - 4, 4, "\r\n\r\n") == 0) << heading;
@@ -94,6 +94,7 @@ TEST(HelpText, IsPlainAsciiWithCrLfLinesAndItsSectionsInOrder) {
     }
     EXPECT_NE(stored.find("0,1,0,0,0,1,1,1"), std::string::npos);
     EXPECT_NE(stored.find("0xE20746"), std::string::npos);
+    EXPECT_NE(stored.find("create an empty velmar.ini beside velmar.exe"), std::string::npos);
 }
 
 }  // namespace
