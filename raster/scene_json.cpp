@@ -147,11 +147,15 @@ std::uint32_t ReadRop(const Json& value, const ScenePlace& place) {
     if (value.is_number_unsigned() && value.get<std::uint64_t>() <= 0xFFFFFFFFu)
         return static_cast<std::uint32_t>(value.get<std::uint64_t>());
     if (ReadHexString(value, word)) return word;
-    if (value.is_string())
-        for (int index = 0; index < 256; ++index)
-            if (!GdiRopName(static_cast<std::uint8_t>(index)).empty() &&
-                GdiRopName(static_cast<std::uint8_t>(index)) == value.get_ref<const std::string&>())
-                return RopTruthTable::CodeFromIndex(static_cast<std::uint8_t>(index));
+    // The names exactly as <wingdi.h> spells them, each for its published code.
+    if (value.is_string()) {
+        const std::string& name = value.get_ref<const std::string&>();
+        for (int i = 0; i < 256; ++i) {
+            const std::uint8_t index = static_cast<std::uint8_t>(i);
+            if (!name.empty() && GdiRopName(index) == name)
+                return RopTruthTable::CodeFromIndex(index);
+        }
+    }
     FaultWith(place, value, "is not a raster-operation code");
 }
 

@@ -1,5 +1,7 @@
 #include "scene_model.h"
 
+#include <limits>
+
 #include "gdi_blits.h"
 
 namespace {
@@ -42,7 +44,8 @@ bool SceneModel::Set(const SetStep& step) {
                 brush = MakeSolidBrush(b.color);
                 break;
             case SceneBrush::Kind::Hatch:
-                if (b.hatchStyle >= INT32_MIN && b.hatchStyle <= INT32_MAX)
+                if (b.hatchStyle >= std::numeric_limits<int>::min() &&
+                    b.hatchStyle <= std::numeric_limits<int>::max())
                     brush = MakeHatchBrush(static_cast<int>(b.hatchStyle), b.color);
                 if (!brush) return false;
                 break;

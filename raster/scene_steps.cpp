@@ -1,4 +1,5 @@
 #include <array>
+#include <limits>
 #include <string_view>
 
 #include "scene_parts.h"
@@ -48,7 +49,8 @@ std::int64_t HatchStyle(const Json& value, const ScenePlace& place) {
     if (!value.is_number_integer())
         FaultWith(place, value,
                   "is not a hatch style (a number, or HS_HORIZONTAL ... HS_DIAGCROSS)");
-    return ReadInteger(value, place, INT32_MIN, INT32_MAX, "a hatch style");
+    return ReadInteger(value, place, std::numeric_limits<int>::min(),
+                       std::numeric_limits<int>::max(), "a hatch style");
 }
 
 SceneBrush StepReader::Brush(const Json& value, const ScenePlace& place) const {

@@ -47,6 +47,7 @@ void WriteWhole(std::uint8_t* row, int x, int count, const std::uint32_t* values
         for (int b = 0; b < Bytes; ++b) p[b] = static_cast<std::uint8_t>(values[i] >> (8 * b));
 }
 
+// 32-bit pixels copied whole: the hosts Velmar is built for are little-endian, as a DIB is.
 template <>
 void ReadWhole<4>(const std::uint8_t* row, int x, int count, std::uint32_t* values) {
     std::memcpy(values, row + static_cast<std::size_t>(x) * 4, static_cast<std::size_t>(count) * 4);
