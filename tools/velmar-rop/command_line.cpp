@@ -10,8 +10,19 @@
 namespace {
 
 // Where a value from the command line goes.
-enum class Slot { Operation, Foreground, Background, MaskCode, Vectors, Seed, Emit };
-constexpr std::size_t kSlotCount = 7;
+enum class Slot {
+    Operation,
+    Foreground,
+    Background,
+    MaskCode,
+    Vectors,
+    Seed,
+    Emit,
+    Render,
+    Out,
+    Bmp
+};
+constexpr std::size_t kSlotCount = 10;
 
 struct ValueFlag {
     std::string_view name;
@@ -19,7 +30,7 @@ struct ValueFlag {
     RopInputKind kind;
 };
 
-constexpr std::array<ValueFlag, 11> kValueFlags = {{
+constexpr std::array<ValueFlag, 14> kValueFlags = {{
     {"--rows", Slot::Operation, RopInputKind::Rows},
     {"--index", Slot::Operation, RopInputKind::Index},
     {"--rpn", Slot::Operation, RopInputKind::Rpn},
@@ -31,6 +42,9 @@ constexpr std::array<ValueFlag, 11> kValueFlags = {{
     {"--vectors", Slot::Vectors, RopInputKind::Auto},
     {"--seed", Slot::Seed, RopInputKind::Auto},
     {"--emit", Slot::Emit, RopInputKind::Auto},
+    {"--render", Slot::Render, RopInputKind::Auto},
+    {"--out", Slot::Out, RopInputKind::Auto},
+    {"--bmp", Slot::Bmp, RopInputKind::Auto},
 }};
 
 struct Given {
@@ -168,6 +182,30 @@ std::string ResolveOutput(Arguments& arguments, CommandLine& command) {
     return emit ? ResolveEmit(*emit, command) : ResolveVectors(*vectors, seed, command);
 }
 
+// --render takes --json, --out and --bmp, and nothing else.
+ParsedCommandLine ResolveRender(Arguments& arguments, CommandLine command) {
+    const std::optional<Given>& render = arguments.At(Slot::Render);
+    if (!render) {
+        for (const Slot slot : {Slot::Out, Slot::Bmp})
+            if (arguments.At(slot))
+                return UsageError(arguments.At(slot)->source + " needs --render");
+        return {std::nullopt, {}};
+    }
+    std::vector<std::string> others = QuestionsGiven(arguments);
+    for (const Slot slot : {Slot::Vectors, Slot::Seed, Slot::Emit})
+        if (arguments.At(slot)) others.push_back(arguments.At(slot)->source);
+    if (arguments.table) others.push_back("--table");
+    if (arguments.port) others.push_back("--port");
+    if (arguments.penMix && others.empty()) others.push_back("--rop2");
+    if (!others.empty())
+        return UsageError("--render plays a scene; " + others[0] + " cannot go with it");
+    command.action = CommandLine::Action::Render;
+    command.scene = render->text;
+    if (arguments.At(Slot::Out)) command.outFile = arguments.At(Slot::Out)->text;
+    if (arguments.At(Slot::Bmp)) command.bmpFile = arguments.At(Slot::Bmp)->text;
+    return {command, {}};
+}
+
 ParsedCommandLine Resolve(Arguments& arguments) {
     CommandLine command;
     command.json = arguments.json;
@@ -176,6 +214,9 @@ ParsedCommandLine Resolve(Arguments& arguments) {
         command.action = CommandLine::Action::Help;
         return {command, {}};
     }
+    if (ParsedCommandLine render = ResolveRender(arguments, command);
+        render.command || !render.usageError.empty())
+        return render;
     const std::vector<std::string> given = QuestionsGiven(arguments);
     if (given.size() > 1)
         return UsageError("only one operation can be given, but there is " + given[0] + " and " +

@@ -17,7 +17,7 @@ enum class Question {
 };
 
 struct CommandLine {
-    enum class Action { Help, Table, Query };
+    enum class Action { Help, Table, Query, Render };
     Action action = Action::Query;
     Question question = Question::Ternary;  // a Table is of Ternary or PenMix
     bool json = false;
@@ -31,6 +31,10 @@ struct CommandLine {
     std::uint64_t seed = kRopDefaultVectorSeed;
     // --emit c: C source instead of a report, of the operation given or, as a Table, of all 256.
     bool emitC = false;
+    // --render SCENE: the scene file played on the model; --out and --bmp write its target.
+    std::string scene;
+    std::string outFile;
+    std::string bmpFile;
 };
 
 struct ParsedCommandLine {

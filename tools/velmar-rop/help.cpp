@@ -14,6 +14,7 @@ Usage:
   velmar-rop [--json] --table [--port] [--rop2]
   velmar-rop [--json] --vectors N [--seed S] OPERATION | --table
   velmar-rop --emit c [OPERATION]
+  velmar-rop [--json] --render SCENE.json [--out FILE] [--bmp FILE]
   velmar-rop --help
 
 Operands: P pattern (brush), S source, D destination. Quote the operation: the shell
@@ -76,7 +77,20 @@ For emulator writers:
                and rop3(index, p, s, d) over them; with an operation, its one
                function. Needs only <stdint.h>.
 
-Exit status: 0 success, 1 bad operation, 2 bad command line.
+Blits, as GDI draws them:
+  --render S   plays the scene file S (docs/scenes.md): its bitmaps, each in a
+               DC of its own, and its steps (set, patblt, bitblt, maskblt) on a
+               model of what Windows GDI does on every bitmap format; prints each
+               step's return value and "sha1" and the SHA-1 of the target's bytes
+               as they lie in memory (--json: one object with "steps", "sha1",
+               "width", "height" and "bpp")
+  --out F      writes those bytes to F
+  --bmp F      writes the target to F as a .bmp file
+A scene that does not read is a bad command line: the message names the place
+of the fault (steps[3].rop), and nothing is drawn or written.
+
+Exit status: 0 success, 1 bad operation (or a file that could not be
+written), 2 bad command line.
 
 Examples:
   velmar-rop --rows 01000111            the operation with that result column

@@ -5,6 +5,7 @@
 #include "mask_facts.h"
 #include "operation_facts.h"
 #include "pen_mix_facts.h"
+#include "render_scene.h"
 #include "report.h"
 #include "report_vectors.h"
 #include "rop_emit_c.h"
@@ -94,6 +95,8 @@ VelmarRopRun Run(const CommandLine& command) {
             return Report(std::string(HelpText()));
         case CommandLine::Action::Table:
             return AnswerTable(command);
+        case CommandLine::Action::Render:
+            return RenderScene(command);
         case CommandLine::Action::Query:
             break;
     }

@@ -1,0 +1,39 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "return_values.h"
+#include "scene_model.h"
+#include "scene_reader.h"
+#include "wine_differences.h"
+
+namespace {
+
+std::string Hex(const std::vector<std::uint8_t>& bytes) {
+    std::string hex;
+    char digits[3];
+    for (const std::uint8_t b : bytes) {
+        std::snprintf(digits, sizeof digits, "%02X", b);
+        hex += digits;
+    }
+    return hex;
+}
+
+// The rules where Wine's GDI does otherwise, each with what the rule makes of its scene.
+TEST(RasterRules, WhereWineDiffersTheModelFollowsTheRules) {
+    for (const WineDifference& row : WineDifferences()) {
+        const SceneReading reading = ReadScene(row.scene);
+        ASSERT_TRUE(reading.scene) << row.rule << ": " << reading.fault;
+        const SceneOutcome outcome = PlaySceneOnModel(*reading.scene);
+        EXPECT_EQ(outcome.returns, row.returns) << row.rule;
+        EXPECT_EQ(Hex(outcome.target.bytes), row.bytes) << row.rule;
+    }
+}
+
+TEST(RasterRules, ReturnValues) {
+    const SceneReading reading = ReadScene(ReturnValues().scene);
+    ASSERT_TRUE(reading.scene) << reading.fault;
+    EXPECT_EQ(PlaySceneOnModel(*reading.scene).returns, ReturnValues().returns);
+}
+
+}  // namespace
