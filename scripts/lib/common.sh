@@ -8,7 +8,7 @@ export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 
 required_packages=(
     cmake ninja-build make g++ googletest libgtest-dev dpkg-dev clang libclang-rt-14-dev
-    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 g++-mingw-w64-i686-posix binutils-mingw-w64-i686
     wine wine64 fonts-wine xvfb xauth x11-apps imagemagick python3 unzip
     python3-jsonschema python3-yaml nlohmann-json3-dev
 )

@@ -14,7 +14,7 @@
 using Json = nlohmann::json;
 
 struct SweepFormat {
-    std::string name;
+    std::string name;  // a word of the case names: "8bit-236"
     Json description;  // "dib" or "mono" with what makes the format, no size or contents
     bool topDown = true;
 };
