@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -49,6 +50,7 @@ inline ObservedOutcome ModelOutcome(const ConformanceCase& c) {
 // A recording of the fixture's cases by such a GDI, in a new folder.
 inline std::string RecordFixture(const std::string& name) {
     const std::string folder = ::testing::TempDir() + "velmar_recording_" + name;
+    std::filesystem::remove_all(folder);
     MakeFolder(folder);
     RecordingWriter writer(folder);
     for (const ConformanceCase& c : FixtureCases()) writer.Record(c, ModelOutcome(c));

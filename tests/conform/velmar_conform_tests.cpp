@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -92,11 +93,18 @@ void WriteScene(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
 
+// A folder of this name in the temporary folder, empty.
+std::string EmptyFolder(const std::string& name) {
+    const std::string folder = ::testing::TempDir() + name;
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directory(folder);
+    return folder;
+}
+
 // The user's own scenes, recorded under Wine and compared by velmar-rop, in-process: the same
 // report, and a case that differs has its pictures.
 TEST(VelmarConform, OwnScenesRecordedAndComparedGiveOneReport) {
-    const std::string scenes = ::testing::TempDir() + "velmar_conform_scenes";
-    ASSERT_EQ(Conform({"--cases", "quick", "--diff", scenes}).status, 0);  // makes the folder
+    const std::string scenes = EmptyFolder("velmar_conform_scenes");
     WriteScene(scenes + "/my scene.json", RuleCases().front().scene);      // Wine differs
     WriteScene(scenes + "/returns.json", ReturnValues().scene);
     const std::string recording = scenes + "/recording";
@@ -117,8 +125,7 @@ TEST(VelmarConform, OwnScenesRecordedAndComparedGiveOneReport) {
 }
 
 TEST(VelmarConform, AnUnreadableSceneFailsAndTheOthersPlay) {
-    const std::string scenes = ::testing::TempDir() + "velmar_conform_broken";
-    ASSERT_EQ(Conform({"--cases", "quick", "--diff", scenes}).status, 0);
+    const std::string scenes = EmptyFolder("velmar_conform_broken");
     WriteScene(scenes + "/broken.json", "{\"scene\": 1}");
     WriteScene(scenes + "/returns.json", ReturnValues().scene);
     const ConformRun run = Conform({"--scenes", scenes});

@@ -8,21 +8,15 @@
 
 namespace {
 
-const SweepFormat& TwentyFourBits() {
-    for (const SweepFormat& format : SweepFormats())
-        if (format.name == "24bit") return format;
-    return SweepFormats().front();
-}
-
 // Rows of black and white: pixel k white where bit k of `columns` is set.
 Json BlackAndWhite(int height, std::uint8_t columns) {
-    Surface surface = SweepSurface(TwentyFourBits(), 8, height);
+    Surface surface = SweepSurface(SweepFormatNamed("24bit"), 8, height);
     for (int y = 0; y < height; ++y)
         for (int k = 0; k < 8; ++k) {
             const std::uint32_t pixel = (columns >> k) & 1 ? 0xFFFFFF : 0;
             WritePixels(surface, k, y, 1, &pixel);
         }
-    return SweepBitmap(TwentyFourBits(), surface);
+    return SweepBitmap(SweepFormatNamed("24bit"), surface);
 }
 
 ConformanceCase ForegroundCase(int fore) {

@@ -86,6 +86,12 @@ const std::vector<SweepFormat>& SweepFormats() {
     return formats;
 }
 
+const SweepFormat& SweepFormatNamed(const std::string& name) {
+    for (const SweepFormat& format : SweepFormats())
+        if (format.name == name) return format;
+    return SweepFormats().front();
+}
+
 Surface SweepSurface(const SweepFormat& format, int width, int height) {
     if (format.description.contains("mono")) return MakeMonochromeBitmap(width, height);
     return MakeDibSurface(FormatOf(format.description["dib"]), width,

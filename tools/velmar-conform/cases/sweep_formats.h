@@ -29,6 +29,9 @@ inline int BitsPerPixel(const SweepFormat& f) {
     return IsMonochromeBitmap(f) ? 1 : f.description["dib"]["bpp"].get<int>();
 }
 
+// The format of that name; the first for a name that is none.
+const SweepFormat& SweepFormatNamed(const std::string& name);
+
 // An empty surface of the format, to lay pixels out with.
 Surface SweepSurface(const SweepFormat& format, int width, int height);
 

@@ -32,12 +32,6 @@ Json MaskBltStep(int x, int y, int sx, int sy, int mx, int my, std::uint32_t rop
     return blit;
 }
 
-const SweepFormat& MaskFormatNamed(const std::string& name) {
-    for (const SweepFormat& format : SweepFormats())
-        if (format.name == name) return format;
-    return SweepFormats().front();
-}
-
 // The brushes MaskBlt draws with the destination DC's colours and origin.
 std::vector<std::pair<std::string, Json>> MaskBrushes() {
     return {{"hatch", {{"hatch", "HS_DIAGCROSS"}, {"color", "#FF0000"}}},
@@ -69,9 +63,7 @@ std::vector<ConformanceCase> MaskScenes() {
                 seed += 3;
                 SweepSceneBuilder scene =
                     MaskScene(format, NoiseBitmap(mono, 24, 10, seed + 2),
-                              {{"set", "dst"},
-                               {"brush", {{"solid", IsOneBit(format) ? "#FFFFFF" : "#60C0A0"}}}},
-                              seed);
+                              {{"set", "dst"}, {"brush", {{"solid", SolidFor(format)}}}}, seed);
                 scene.Step(MaskBltStep(at[0], at[1], at[2], at[3], at[4], at[5], code));
                 scenes.push_back(
                     scene.Make("maskblt." + Hex8(code) + ".at=" + std::to_string(at[0]) + "," +
@@ -82,7 +74,7 @@ std::vector<ConformanceCase> MaskScenes() {
         }
     }
     for (const char* name : {"1bit-bw", "8bit-236", "24bit", "mono"}) {
-        const SweepFormat& format = MaskFormatNamed(name);
+        const SweepFormat& format = SweepFormatNamed(name);
         for (const auto& [brush, description] : MaskBrushes()) {
             seed += 3;
             Json set = {{"set", "dst"},
@@ -94,14 +86,14 @@ std::vector<ConformanceCase> MaskScenes() {
                 MaskScene(format, NoiseBitmap(mono, 24, 10, seed + 2), set, seed);
             if (brush == "mono-pattern") scene.Bitmap("pat", NoiseBitmap(mono, 8, 8, seed + 3));
             if (brush == "dib-pattern")
-                scene.Bitmap("pat", NoiseBitmap(MaskFormatNamed("24bit"), 5, 3, seed + 3));
+                scene.Bitmap("pat", NoiseBitmap(SweepFormatNamed("24bit"), 5, 3, seed + 3));
             scene.Step(MaskBltStep(2, 1, 3, 2, 1, 1, 0x1E5AA5C3));
             scenes.push_back(scene.Make("maskblt-brush." + brush + "." + format.name));
         }
         // A 1-bit DIB as the mask: 1 where its colour is its DC's background colour.
         seed += 3;
         SweepSceneBuilder scene =
-            MaskScene(format, NoiseBitmap(MaskFormatNamed("1bit-bw"), 24, 10, seed + 2),
+            MaskScene(format, NoiseBitmap(SweepFormatNamed("1bit-bw"), 24, 10, seed + 2),
                       {{"set", "mask"}, {"bk", "#000000"}}, seed);
         scene.Step(MaskBltStep(2, 1, 3, 2, 5, 2, 0xAACC0020));
         scenes.push_back(scene.Make("maskblt-dib-mask." + format.name));

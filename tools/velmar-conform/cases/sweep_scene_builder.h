@@ -53,6 +53,12 @@ inline Json ColorBitmap(const SweepFormat& format, int width, int height, std::u
 inline bool IsOneBit(const SweepFormat& f) { return BitsPerPixel(f) == 1; }
 inline bool HasChannels(const SweepFormat& f) { return BitsPerPixel(f) > 8; }
 
+// A colour a 1-bit destination has, else one it has not: other colours on 1-bit destinations
+// are cases of their own (rule_cases.cpp, BrushScenes).
+inline const char* SolidFor(const SweepFormat& format) {
+    return IsOneBit(format) ? "#FFFFFF" : "#60C0A0";
+}
+
 // A blit onto "dst"; a MaskBlt's code goes in "rop4" and a source in "src", added by the caller.
 inline Json Blit(const char* kind, int x, int y, int w, int h, Json rop = nullptr) {
     Json blit = {{kind, "dst"}, {"x", x}, {"y", y}, {"w", w}, {"h", h}};

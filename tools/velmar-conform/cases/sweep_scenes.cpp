@@ -133,12 +133,6 @@ std::vector<SweepBrush> SweepBrushes() {
     return brushes;
 }
 
-const SweepFormat& FormatNamed(const std::string& name) {
-    for (const SweepFormat& format : SweepFormats())
-        if (format.name == name) return format;
-    return SweepFormats().front();
-}
-
 }  // namespace
 
 std::vector<ConformanceCase> AllCodeScenes() {
@@ -157,8 +151,8 @@ std::vector<ConformanceCase> BrushScenes() {
                 SweepSceneBuilder scene("dst");
                 scene.Bitmap("dst", NoiseBitmap(format, 29, 23, ++seed));
                 if (!brush.bitmapFormat.empty())
-                    scene.Bitmap("pat", NoiseBitmap(FormatNamed(brush.bitmapFormat), brush.width,
-                                                    brush.height, ++seed));
+                    scene.Bitmap("pat", NoiseBitmap(SweepFormatNamed(brush.bitmapFormat),
+                                                    brush.width, brush.height, ++seed));
                 Json set = {{"set", "dst"},
                             {"brush", brush.brush},
                             {"brush_origin", {origin[0], origin[1]}}};

@@ -19,10 +19,6 @@ Json SourceWithBackground(const SweepFormat& format, ColorRef background, std::u
     return SweepBitmap(format, surface);
 }
 
-// A colour a 1-bit destination has, else one it has not: other colours on 1-bit destinations
-// are cases of their own (rule_cases.cpp, BrushScenes).
-const char* SolidFor(const SweepFormat& format) { return IsOneBit(format) ? "#FFFFFF" : "#60C0A0"; }
-
 struct ColorKind {
     const char* name;  // a word of the case names
     const char* text;

@@ -114,10 +114,13 @@ ManifestReading ReadManifest(std::string_view text) {
         return {Read(Json::parse(text)), {}};
     } catch (const Json::parse_error& e) {
         // "[json.exception.parse_error.101] parse error at line 1, column 5: ..."
-        const std::string what = e.what();
+        std::string what = e.what();
         const std::size_t bracket = what.find("] ");
-        return {std::nullopt,
-                "not JSON: " + (bracket == std::string::npos ? what : what.substr(bracket + 2))};
+        if (bracket != std::string::npos) what.erase(0, bracket + 2);
+        // The message quotes what was last read, which may be any bytes.
+        for (char& c : what)
+            if (c < 0x20 || c > 0x7E) c = '?';
+        return {std::nullopt, "not JSON: " + what};
     } catch (const Json::exception& e) {
         return {std::nullopt, std::string("not JSON: ") + e.what()};
     } catch (const ManifestFault& fault) {
