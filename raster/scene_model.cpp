@@ -3,17 +3,7 @@
 #include <limits>
 
 #include "gdi_blits.h"
-
-namespace {
-
-template <class... Ts>
-struct Overloaded : Ts... {
-    using Ts::operator()...;
-};
-template <class... Ts>
-Overloaded(Ts...) -> Overloaded<Ts...>;
-
-}  // namespace
+#include "overloaded.h"
 
 const char* SceneStepName(const SceneStep& step) {
     static const char* const kNames[] = {"set", "patblt", "bitblt", "maskblt"};

@@ -93,15 +93,22 @@ HRESULT WriteEncoded(IWICImagingFactory* factory, IStream* stream, TestFileForma
     return result;
 }
 
+// WIC's factory and a stream that writes the file.
+HRESULT OpenForWriting(const std::wstring& path, ComPtr<IWICImagingFactory>& factory,
+                       ComPtr<IWICStream>& stream) {
+    HRESULT result = ::CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                        IID_IWICImagingFactory, factory.ReceiveVoid());
+    if (SUCCEEDED(result)) result = factory->CreateStream(stream.Receive());
+    if (SUCCEEDED(result)) result = stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE);
+    return result;
+}
+
 HRESULT WriteFrames(const std::wstring& path, TestFileFormat format,
                     const std::vector<SourcePicture>& frames) {
     const ComApartment com;
     ComPtr<IWICImagingFactory> factory;
     ComPtr<IWICStream> stream;
-    HRESULT result = ::CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                        IID_IWICImagingFactory, factory.ReceiveVoid());
-    if (SUCCEEDED(result)) result = factory->CreateStream(stream.Receive());
-    if (SUCCEEDED(result)) result = stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE);
+    HRESULT result = OpenForWriting(path, factory, stream);
     if (SUCCEEDED(result)) result = WriteEncoded(factory.Get(), stream.Get(), format, frames);
     return result;
 }
@@ -159,10 +166,7 @@ HRESULT WriteLargePng(const std::wstring& path, UINT width, UINT height) {
     ComPtr<IWICBitmapEncoder> encoder;
     ComPtr<IWICBitmapFrameEncode> frame;
     ComPtr<IPropertyBag2> options;
-    HRESULT result = ::CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                        IID_IWICImagingFactory, factory.ReceiveVoid());
-    if (SUCCEEDED(result)) result = factory->CreateStream(stream.Receive());
-    if (SUCCEEDED(result)) result = stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE);
+    HRESULT result = OpenForWriting(path, factory, stream);
     if (SUCCEEDED(result))
         result = factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, encoder.Receive());
     if (SUCCEEDED(result)) result = encoder->Initialize(stream.Get(), WICBitmapEncoderNoCache);

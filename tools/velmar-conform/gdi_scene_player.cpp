@@ -3,14 +3,9 @@
 #include <cstring>
 #include <limits>
 
-namespace {
+#include "overloaded.h"
 
-template <class... Ts>
-struct Overloaded : Ts... {
-    using Ts::operator()...;
-};
-template <class... Ts>
-Overloaded(Ts...) -> Overloaded<Ts...>;
+namespace {
 
 CGdiObject MakePalette(const std::vector<Rgb>& colors) {
     std::vector<std::uint8_t> block(sizeof(LOGPALETTE) + colors.size() * sizeof(PALETTEENTRY));
