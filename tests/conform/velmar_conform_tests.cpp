@@ -105,7 +105,7 @@ std::string EmptyFolder(const std::string& name) {
 // report, and a case that differs has its pictures.
 TEST(VelmarConform, OwnScenesRecordedAndComparedGiveOneReport) {
     const std::string scenes = EmptyFolder("velmar_conform_scenes");
-    WriteScene(scenes + "/my scene.json", RuleCases().front().scene);      // Wine differs
+    WriteScene(scenes + "/my scene.json", RuleCases().front().scene);  // Wine differs
     WriteScene(scenes + "/returns.json", ReturnValues().scene);
     const std::string recording = scenes + "/recording";
     const ConformRun run =
