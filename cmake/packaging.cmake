@@ -1,5 +1,6 @@
-# The release packages, made by CPack (scripts/package): on Windows a zip of the two programs, a
-# README and the licence, with its winget and Scoop manifests; elsewhere a Debian package of
+# The release packages, made by CPack (scripts/package): on Windows a zip of the programs
+# (velmar-conform in its x64 and x86 builds), a README, the licence and docs/conformance.md, with
+# its winget and Scoop manifests; elsewhere a Debian package of
 # velmar-rop with its manual page. Every file has fixed permissions and, through
 # SOURCE_DATE_EPOCH, a fixed time, so two builds of one commit give the same bytes.
 set(VELMAR_SOURCE_URL "https://www.tovera.example/velmar/source/")
@@ -15,9 +16,19 @@ set(CPACK_PACKAGE_DIRECTORY ${CMAKE_SOURCE_DIR}/dist)
 if(WIN32)
     configure_file(${release}/README.txt.in README.txt @ONLY NEWLINE_STYLE CRLF)
     configure_file(${CMAKE_SOURCE_DIR}/LICENSE LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
-    install(TARGETS velmar velmar-rop RUNTIME DESTINATION .)
+    install(TARGETS velmar velmar-rop velmar-conform RUNTIME DESTINATION .)
+    # velmar-conform's x86 build comes from a build of its own (the release-windows-x86 preset,
+    # which scripts/package builds first); a build without it packs the x64 programs alone.
+    set(VELMAR_CONFORM_X86_EXE "" CACHE FILEPATH "velmar-conform.exe of the x86 build, for the zip")
+    if(VELMAR_CONFORM_X86_EXE)
+        if(NOT EXISTS ${VELMAR_CONFORM_X86_EXE})
+            message(FATAL_ERROR "${VELMAR_CONFORM_X86_EXE} is not there: build the release-windows-x86 preset first")
+        endif()
+        install(PROGRAMS ${VELMAR_CONFORM_X86_EXE} DESTINATION . RENAME velmar-conform-x86.exe)
+    endif()
     install(FILES ${CMAKE_CURRENT_BINARY_DIR}/README.txt ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt
         DESTINATION .)
+    install(FILES ${CMAKE_SOURCE_DIR}/docs/conformance.md DESTINATION docs)
     set(CPACK_GENERATOR ZIP)
     set(CPACK_PACKAGE_FILE_NAME velmar-${PROJECT_VERSION}-windows-x64)
     # The winget and Scoop manifests of the zip, written once it is made.

@@ -44,7 +44,7 @@ Scene MakeScene(const SweepFormat& format, const Json& step) {
         .Bitmap("mask", NoiseBitmap(SweepFormats().back(), kSide, kSide, 3))
         .Step({{"set", "dst"}, {"brush", {{"hatch", "HS_CROSS"}, {"color", "#C04020"}}}})
         .Step(step);
-    return *ReadScene(builder.Make("bench").json).scene;
+    return *ReadScene(builder.Make("bench").scene).scene;
 }
 
 template <typename Run>

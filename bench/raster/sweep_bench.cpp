@@ -1,5 +1,5 @@
-// The whole sweep of tests/raster played on the model natively: every scene read and played, as
-// the Wine test does on its model side. Run by hand (docs/raster-benchmark.md).
+// The generated cases of velmar-conform played on the model natively: every scene read and
+// played, as velmar-conform does on its model side. Run by hand (docs/raster-benchmark.md).
 
 #include <chrono>
 #include <cstdio>
@@ -11,11 +11,11 @@
 int main() {
     using Clock = std::chrono::steady_clock;
     const auto start = Clock::now();
-    const std::vector<SweepScene> scenes = AllSweepScenes();
+    const std::vector<ConformanceCase> scenes = AllSweepScenes();
     const auto made = Clock::now();
     std::size_t steps = 0;
-    for (const SweepScene& sweep : scenes) {
-        const SceneReading reading = ReadScene(sweep.json);
+    for (const ConformanceCase& sweep : scenes) {
+        const SceneReading reading = ReadScene(sweep.scene);
         steps += PlaySceneOnModel(*reading.scene).returns.size();
     }
     const auto end = Clock::now();

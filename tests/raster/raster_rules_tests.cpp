@@ -3,9 +3,9 @@
 #include <cstdio>
 
 #include "return_values.h"
+#include "rule_cases.h"
 #include "scene_model.h"
 #include "scene_reader.h"
-#include "wine_differences.h"
 
 namespace {
 
@@ -19,9 +19,9 @@ std::string Hex(const std::vector<std::uint8_t>& bytes) {
     return hex;
 }
 
-// The rules where Wine's GDI does otherwise, each with what the rule makes of its scene.
-TEST(RasterRules, WhereWineDiffersTheModelFollowsTheRules) {
-    for (const WineDifference& row : WineDifferences()) {
+// The rules where a GDI could do otherwise (Wine's does), each with what it makes of its scene.
+TEST(RasterRules, TheModelFollowsTheRules) {
+    for (const RuleCase& row : RuleCases()) {
         const SceneReading reading = ReadScene(row.scene);
         ASSERT_TRUE(reading.scene) << row.rule << ": " << reading.fault;
         const SceneOutcome outcome = PlaySceneOnModel(*reading.scene);

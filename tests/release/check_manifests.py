@@ -23,7 +23,9 @@ WINGET_FILES = {
     "defaultLocale": "Tovera.Velmar.locale.en-US.yaml",
     "installer": "Tovera.Velmar.installer.yaml",
 }
-ALIASES = {"velmar.exe": "velmar", "velmar-rop.exe": "velmar-rop"}
+ALIASES = {"velmar.exe": "velmar", "velmar-rop.exe": "velmar-rop",
+           "velmar-conform.exe": "velmar-conform"}
+SCOOP_BIN = ["velmar-rop.exe", "velmar-conform.exe"]
 faults = []
 
 
@@ -94,7 +96,7 @@ def check_scoop(dist, schemas, zip_facts):
     url = manifest.get("url", "")
     expect(url.endswith(f"/{version}/{zip_name}"), f"velmar.json: url {url}")
     top = manifest.get("extract_dir", "")
-    expect(manifest.get("bin") == "velmar-rop.exe" and f"{top}/velmar-rop.exe" in names,
+    expect(manifest.get("bin") == SCOOP_BIN and all(f"{top}/{b}" in names for b in SCOOP_BIN),
            f"velmar.json: bin {manifest.get('bin')}")
     shortcuts = manifest.get("shortcuts", [[""]])
     expect(f"{top}/{shortcuts[0][0]}" in names and shortcuts[0][1:] == ["Velmar"],

@@ -26,7 +26,7 @@ broken=(
     "winget/Tovera.Velmar.yaml|s/^PackageVersion: .*/PackageVersion: \"9.9\"/|another version"
     "winget/Tovera.Velmar.yaml|/^DefaultLocale:/d|a required field left out"
     "scoop/velmar.json|s/\"hash\": \"[0-9a-f]*\"/\"hash\": \"$zeros\"/|a Scoop hash not the zip's"
-    "scoop/velmar.json|s/\"bin\": \"velmar-rop.exe\"/\"bin\": \"velmar.exe\"/|velmar.exe as bin"
+    "scoop/velmar.json|s/^        \"velmar-rop.exe\",/        \"velmar.exe\",/|velmar.exe as bin"
     "scoop/velmar.json|s/\"license\"/\"licence\"/|a property the schema does not allow"
     "scoop/velmar.json|s/[$]sha256/\$md5/|an autoupdate regex that misses SHA256SUMS"
 )

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The release as a user gets it: two scripts/package runs, each in a clean clone of the committed
-# HEAD, give the same bytes (the manifests too); the zip holds the two programs (system DLLs only,
-# no network library), README.txt and LICENSE.txt, and its winget and Scoop manifests match it and
+# HEAD, give the same bytes (the manifests too); the zip holds the programs (system DLLs only,
+# no network library; velmar-conform in its x64 and x86 builds), README.txt, LICENSE.txt and
+# docs/conformance.md, and its winget and Scoop manifests match it and
 # their schemas; BUILDINFO names the commit; the .deb unpacks and its velmar-rop answers. Slow (two
 # whole builds), so it runs only with VELMAR_RELEASE_TESTS=1, as CI sets it; otherwise it is
 # skipped.
@@ -31,14 +32,17 @@ done
 /usr/bin/python3 "$(dirname "$0")/check_manifests.py" "$first" "$(dirname "$0")/schemas"
 grep -qx "commit $(git -C "$repo" rev-parse HEAD)" "$first/BUILDINFO" || { cat "$first/BUILDINFO"; exit 1; }
 
-names=$(unzip -Z1 "$first/$zip" | sort | tr '\n' ' ')
+names=$(unzip -Z1 "$first/$zip" | grep -v '/$' | LC_ALL=C sort | tr '\n' ' ')
 top=velmar-$version-windows-x64
-expected="$top/LICENSE.txt $top/README.txt $top/velmar-rop.exe $top/velmar.exe "
+expected="$top/LICENSE.txt $top/README.txt $top/docs/conformance.md $top/velmar-conform-x86.exe \
+$top/velmar-conform.exe $top/velmar-rop.exe $top/velmar.exe "
 [ "$names" = "$expected" ] || { echo "the zip holds: $names"; exit 1; }
 unzip -q "$first/$zip" -d "$work/zip"
-for program in velmar.exe velmar-rop.exe; do
+for program in velmar.exe velmar-rop.exe velmar-conform.exe velmar-conform-x86.exe; do
     "$(dirname "$0")/../app/imports_only_system_dlls.sh" "$work/zip/$top/$program" "$objdump" >/dev/null
 done
+"$objdump" -f "$work/zip/$top/velmar-conform-x86.exe" | grep -q 'file format pei-i386$' \
+    || { echo "velmar-conform-x86.exe is not an x86 program"; exit 1; }
 "$(dirname "$0")/../app/imports_no_network_library.sh" "$objdump" "$work/zip/$top/"*.exe >/dev/null
 
 dpkg-deb -x "$first/$deb" "$work/root"

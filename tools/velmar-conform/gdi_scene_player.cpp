@@ -140,12 +140,15 @@ bool GdiScenePlayer::Run(const SceneStep& step) {
                       step);
 }
 
-GdiSceneOutcome PlaySceneOnGdi(const Scene& scene) {
-    GdiSceneOutcome outcome;
+std::optional<ObservedOutcome> PlaySceneOnGdi(const Scene& scene) {
     GdiScenePlayer player(scene);
-    outcome.ready = player.Ready();
-    if (!outcome.ready) return outcome;
-    for (const SceneStep& step : scene.steps) outcome.returns.push_back(player.Run(step));
-    outcome.target = player.Bytes(scene.target);
+    if (!player.Ready()) return std::nullopt;
+    ObservedOutcome outcome;
+    for (const SceneStep& step : scene.steps) {
+        ::SetLastError(0);
+        const bool value = player.Run(step);
+        outcome.steps.push_back({value, ::GetLastError()});
+    }
+    outcome.bytes = player.Bytes(scene.target);
     return outcome;
 }

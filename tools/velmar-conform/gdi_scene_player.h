@@ -3,9 +3,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "gdi_scene_bitmap.h"
+#include "observed_outcome.h"
 #include "scene.h"
 
 // A scene played on the platform's own GDI, step by step, as the model plays it (raster/
@@ -30,10 +32,6 @@ private:
     bool m_ready = true;
 };
 
-struct GdiSceneOutcome {
-    bool ready = false;
-    std::vector<bool> returns;  // one a step
-    std::vector<std::uint8_t> target;
-};
-
-GdiSceneOutcome PlaySceneOnGdi(const Scene& scene);
+// Nothing when GDI could not make the bitmaps; each step's GetLastError is read with the error
+// cleared before the call.
+std::optional<ObservedOutcome> PlaySceneOnGdi(const Scene& scene);

@@ -1,5 +1,6 @@
 #include "command_line.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -20,9 +21,11 @@ enum class Slot {
     Emit,
     Render,
     Out,
-    Bmp
+    Bmp,
+    Compare,
+    Diff
 };
-constexpr std::size_t kSlotCount = 10;
+constexpr std::size_t kSlotCount = 12;
 
 struct ValueFlag {
     std::string_view name;
@@ -30,7 +33,7 @@ struct ValueFlag {
     RopInputKind kind;
 };
 
-constexpr std::array<ValueFlag, 14> kValueFlags = {{
+constexpr std::array<ValueFlag, 16> kValueFlags = {{
     {"--rows", Slot::Operation, RopInputKind::Rows},
     {"--index", Slot::Operation, RopInputKind::Index},
     {"--rpn", Slot::Operation, RopInputKind::Rpn},
@@ -45,6 +48,8 @@ constexpr std::array<ValueFlag, 14> kValueFlags = {{
     {"--render", Slot::Render, RopInputKind::Auto},
     {"--out", Slot::Out, RopInputKind::Auto},
     {"--bmp", Slot::Bmp, RopInputKind::Auto},
+    {"--compare", Slot::Compare, RopInputKind::Auto},
+    {"--diff", Slot::Diff, RopInputKind::Auto},
 }};
 
 struct Given {
@@ -182,27 +187,37 @@ std::string ResolveOutput(Arguments& arguments, CommandLine& command) {
     return emit ? ResolveEmit(*emit, command) : ResolveVectors(*vectors, seed, command);
 }
 
-// --render takes --json, --out and --bmp, and nothing else.
-ParsedCommandLine ResolveRender(Arguments& arguments, CommandLine command) {
-    const std::optional<Given>& render = arguments.At(Slot::Render);
-    if (!render) {
-        for (const Slot slot : {Slot::Out, Slot::Bmp})
+// --render takes --json, --out and --bmp, --compare --json and --diff, and nothing else.
+ParsedCommandLine ResolveScenes(Arguments& arguments, CommandLine command) {
+    const bool render = arguments.At(Slot::Render).has_value();
+    const std::optional<Given>& given = arguments.At(render ? Slot::Render : Slot::Compare);
+    const std::vector<Slot> own =
+        render ? std::vector<Slot>{Slot::Out, Slot::Bmp} : std::vector<Slot>{Slot::Diff};
+    if (!given) {
+        for (const Slot slot : {Slot::Out, Slot::Bmp, Slot::Diff})
             if (arguments.At(slot))
-                return UsageError(arguments.At(slot)->source + " needs --render");
+                return UsageError(arguments.At(slot)->source +
+                                  (slot == Slot::Diff ? " needs --compare" : " needs --render"));
         return {std::nullopt, {}};
     }
     std::vector<std::string> others = QuestionsGiven(arguments);
-    for (const Slot slot : {Slot::Vectors, Slot::Seed, Slot::Emit})
-        if (arguments.At(slot)) others.push_back(arguments.At(slot)->source);
+    for (const Slot slot :
+         {Slot::Vectors, Slot::Seed, Slot::Emit, Slot::Out, Slot::Bmp, Slot::Compare, Slot::Diff})
+        if (arguments.At(slot) && slot != (render ? Slot::Render : Slot::Compare) &&
+            std::find(own.begin(), own.end(), slot) == own.end())
+            others.push_back(arguments.At(slot)->source);
     if (arguments.table) others.push_back("--table");
     if (arguments.port) others.push_back("--port");
     if (arguments.penMix && others.empty()) others.push_back("--rop2");
     if (!others.empty())
-        return UsageError("--render plays a scene; " + others[0] + " cannot go with it");
-    command.action = CommandLine::Action::Render;
-    command.scene = render->text;
+        return UsageError(render ? "--render plays a scene; " + others[0] + " cannot go with it"
+                                 : "--compare checks a recording; " + others[0] +
+                                       " cannot go with it");
+    command.action = render ? CommandLine::Action::Render : CommandLine::Action::Compare;
+    command.scene = given->text;
     if (arguments.At(Slot::Out)) command.outFile = arguments.At(Slot::Out)->text;
     if (arguments.At(Slot::Bmp)) command.bmpFile = arguments.At(Slot::Bmp)->text;
+    if (arguments.At(Slot::Diff)) command.diffDirectory = arguments.At(Slot::Diff)->text;
     return {command, {}};
 }
 
@@ -214,7 +229,7 @@ ParsedCommandLine Resolve(Arguments& arguments) {
         command.action = CommandLine::Action::Help;
         return {command, {}};
     }
-    if (ParsedCommandLine render = ResolveRender(arguments, command);
+    if (ParsedCommandLine render = ResolveScenes(arguments, command);
         render.command || !render.usageError.empty())
         return render;
     const std::vector<std::string> given = QuestionsGiven(arguments);

@@ -17,7 +17,7 @@ enum class Question {
 };
 
 struct CommandLine {
-    enum class Action { Help, Table, Query, Render };
+    enum class Action { Help, Table, Query, Render, Compare };
     Action action = Action::Query;
     Question question = Question::Ternary;  // a Table is of Ternary or PenMix
     bool json = false;
@@ -32,9 +32,11 @@ struct CommandLine {
     // --emit c: C source instead of a report, of the operation given or, as a Table, of all 256.
     bool emitC = false;
     // --render SCENE: the scene file played on the model; --out and --bmp write its target.
+    // --compare DIR: the recording in DIR (scene holds DIR); --diff, where its pictures go.
     std::string scene;
     std::string outFile;
     std::string bmpFile;
+    std::string diffDirectory;
 };
 
 struct ParsedCommandLine {

@@ -15,6 +15,7 @@ Usage:
   velmar-rop [--json] --vectors N [--seed S] OPERATION | --table
   velmar-rop --emit c [OPERATION]
   velmar-rop [--json] --render SCENE.json [--out FILE] [--bmp FILE]
+  velmar-rop [--json] --compare DIR [--diff DIR]
   velmar-rop --help
 
 Operands: P pattern (brush), S source, D destination. Quote the operation: the shell
@@ -88,6 +89,14 @@ Blits, as GDI draws them:
   --bmp F      writes the target to F as a .bmp file
 A scene that does not read is a bad command line: the message names the place
 of the fault (steps[3].rop), and nothing is drawn or written.
+  --compare D  checks a recording that velmar-conform --record D made on a real
+               GDI (Windows, Wine, an emulated guest) against the model, with
+               velmar-conform's report: "PASS name" or "FAIL name: 936 of 4096
+               pixels differ" and the first differing pixels, then "N passed, M
+               failed" (--json: the report as JSON); exit status 1 when any
+               case differs, 2 when the recording's manifest does not read
+  --diff D     writes, for each failing case, the model's and the recorded
+               target and a picture of where they differ, as .bmp files
 
 Exit status: 0 success, 1 bad operation (or a file that could not be
 written), 2 bad command line.

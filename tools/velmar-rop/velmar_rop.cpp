@@ -1,6 +1,7 @@
 #include "velmar_rop.h"
 
 #include "command_line.h"
+#include "compare_recording.h"
 #include "help.h"
 #include "mask_facts.h"
 #include "operation_facts.h"
@@ -97,6 +98,7 @@ VelmarRopRun Run(const CommandLine& command) {
             return AnswerTable(command);
         case CommandLine::Action::Render:
             return RenderScene(command);
+        case CommandLine::Action::Compare:  // written as it is made, by RunVelmarRop
         case CommandLine::Action::Query:
             break;
     }
@@ -110,6 +112,8 @@ VelmarRopRun RunVelmarRop(const std::vector<std::string>& args, const VelmarRopW
     if (!parsed.command) return {2, {}, "velmar-rop: " + parsed.usageError + "\n"};
     const CommandLine& command = *parsed.command;
     if (command.vectors) return WriteVectors(command, write);
+    if (command.action == CommandLine::Action::Compare)
+        return CompareRecordingCommand(command, write);
     VelmarRopRun run = Run(command);
     if (run.status == 0 && !write(run.out)) return CannotWrite();
     run.out.clear();

@@ -24,7 +24,12 @@ public:
         m_scene["steps"].push_back(std::move(step));
         return *this;
     }
-    SweepScene Make(std::string name) const { return {std::move(name), m_scene.dump()}; }
+    // A note the scene reader passes over: each operand's bits by row (case_operands.h).
+    SweepSceneBuilder& Operands(Json operands) {
+        m_scene["operands"] = std::move(operands);
+        return *this;
+    }
+    ConformanceCase Make(std::string name) const { return {std::move(name), m_scene.dump()}; }
 
 private:
     Json m_scene;
@@ -48,9 +53,22 @@ inline Json ColorBitmap(const SweepFormat& format, int width, int height, std::u
 inline bool IsOneBit(const SweepFormat& f) { return BitsPerPixel(f) == 1; }
 inline bool HasChannels(const SweepFormat& f) { return BitsPerPixel(f) > 8; }
 
+// A colour a 1-bit destination has, else one it has not: other colours on 1-bit destinations
+// are cases of their own (rule_cases.cpp, BrushScenes).
+inline const char* SolidFor(const SweepFormat& format) {
+    return IsOneBit(format) ? "#FFFFFF" : "#60C0A0";
+}
+
 // A blit onto "dst"; a MaskBlt's code goes in "rop4" and a source in "src", added by the caller.
 inline Json Blit(const char* kind, int x, int y, int w, int h, Json rop = nullptr) {
     Json blit = {{kind, "dst"}, {"x", x}, {"y", y}, {"w", w}, {"h", h}};
     if (!rop.is_null()) blit["rop"] = std::move(rop);
+    return blit;
+}
+
+inline Json WithSource(Json blit, const char* source, int sx, int sy) {
+    blit["src"] = source;
+    blit["sx"] = sx;
+    blit["sy"] = sy;
     return blit;
 }

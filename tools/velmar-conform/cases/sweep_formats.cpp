@@ -68,22 +68,28 @@ PixelFormat FormatOf(const Json& dib) {
 
 const std::vector<SweepFormat>& SweepFormats() {
     static const std::vector<SweepFormat> formats = {
-        {"1-bit black and white", Dib(1, {{"colors", {"#000000", "#FFFFFF"}}}), true},
-        {"1-bit inverted", Dib(1, {{"colors", {"#FFFFFF", "#000000"}}}), false},
-        {"4-bit", Dib(4), true},
-        {"8-bit of 236", Dib(8, {{"colors", Colors(Table236())}}), false},
-        {"8-bit of 5",
-         Dib(8, {{"colors", {"#000000", "#FF0000", "#00C000", "#808080", "#FFFFFF"}}}), true},
-        {"5-5-5", Dib(16), false},
-        {"5-6-5", Dib(16, Bitfields(0xF800, 0x07E0, 0x001F)), true},
-        {"4-4-4", Dib(16, Bitfields(0x0F00, 0x00F0, 0x000F)), false},
-        {"24-bit", Dib(24), true},
-        {"32-bit", Dib(32), false},
-        {"10-10-10", Dib(32, Bitfields(0x3FF00000, 0x000FFC00, 0x000003FF)), true},
-        {"32-bit blue-green-red", Dib(32, Bitfields(0x000000FF, 0x0000FF00, 0x00FF0000)), false},
-        {"monochrome bitmap", Json{{"mono", Json::object()}}, true},
+        {"1bit-bw", Dib(1, {{"colors", {"#000000", "#FFFFFF"}}}), true},
+        {"1bit-inverted", Dib(1, {{"colors", {"#FFFFFF", "#000000"}}}), false},
+        {"4bit", Dib(4), true},
+        {"8bit-236", Dib(8, {{"colors", Colors(Table236())}}), false},
+        {"8bit-5", Dib(8, {{"colors", {"#000000", "#FF0000", "#00C000", "#808080", "#FFFFFF"}}}),
+         true},
+        {"16bit-555", Dib(16), false},
+        {"16bit-565", Dib(16, Bitfields(0xF800, 0x07E0, 0x001F)), true},
+        {"16bit-444", Dib(16, Bitfields(0x0F00, 0x00F0, 0x000F)), false},
+        {"24bit", Dib(24), true},
+        {"32bit", Dib(32), false},
+        {"32bit-101010", Dib(32, Bitfields(0x3FF00000, 0x000FFC00, 0x000003FF)), true},
+        {"32bit-bgr", Dib(32, Bitfields(0x000000FF, 0x0000FF00, 0x00FF0000)), false},
+        {"mono", Json{{"mono", Json::object()}}, true},
     };
     return formats;
+}
+
+const SweepFormat& SweepFormatNamed(const std::string& name) {
+    for (const SweepFormat& format : SweepFormats())
+        if (format.name == name) return format;
+    return SweepFormats().front();
 }
 
 Surface SweepSurface(const SweepFormat& format, int width, int height) {

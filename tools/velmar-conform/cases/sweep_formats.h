@@ -14,7 +14,7 @@
 using Json = nlohmann::json;
 
 struct SweepFormat {
-    std::string name;
+    std::string name;  // a word of the case names: "8bit-236"
     Json description;  // "dib" or "mono" with what makes the format, no size or contents
     bool topDown = true;
 };
@@ -28,6 +28,9 @@ inline bool IsMonochromeBitmap(const SweepFormat& f) { return f.description.cont
 inline int BitsPerPixel(const SweepFormat& f) {
     return IsMonochromeBitmap(f) ? 1 : f.description["dib"]["bpp"].get<int>();
 }
+
+// The format of that name; the first for a name that is none.
+const SweepFormat& SweepFormatNamed(const std::string& name);
 
 // An empty surface of the format, to lay pixels out with.
 Surface SweepSurface(const SweepFormat& format, int width, int height);

@@ -1,5 +1,7 @@
 #include "sweep_scenes.h"
 
+#include <cctype>
+
 #include "color_pixel.h"
 #include "rop_truth_table.h"
 #include "surface_pixels.h"
@@ -37,7 +39,7 @@ void LayOut(Surface& surface, int y, std::uint8_t columns, Operands values) {
     WritePixels(surface, 0, y, 8, row);
 }
 
-SweepScene AllCodes(const SweepFormat& format) {
+ConformanceCase AllCodes(const SweepFormat& format) {
     Surface destination = SweepSurface(format, 8, 256);
     Surface source = SweepSurface(format, 8, 1);
     const Operands d = OperandValues(destination, 0x96A55A3C);
@@ -57,6 +59,7 @@ SweepScene AllCodes(const SweepFormat& format) {
     scene.Bitmap("dst", SweepBitmap(format, destination))
         .Bitmap("src", SweepBitmap(format, source))
         .Bitmap("pat", {{"mono", {{"width", 8}, {"height", 1}, {"rows", {"0F00"}}}}})
+        .Operands({{"P", {"F0"}}, {"S", {"CC"}}, {"D", {"AA"}}})
         .Step(set);
     for (int index = 0; index < 256; ++index) {
         // Odd indexes without the published low word: only bits 16 to 23 decide.
@@ -67,7 +70,7 @@ SweepScene AllCodes(const SweepFormat& format) {
         blit["src"] = "src";
         scene.Step(blit);
     }
-    return scene.Make("all codes on " + format.name);
+    return scene.Make("codes." + format.name);
 }
 
 struct SweepBrush {
@@ -76,94 +79,80 @@ struct SweepBrush {
     Json extra;                // more of the set step
     std::string bitmapFormat;  // a pattern's format, or empty
     int width = 0, height = 0;
-    bool colorOnOneBit = false;  // a colour a 1-bit destination has not (wine_differences.cpp)
 };
 
 std::vector<SweepBrush> SweepBrushes() {
-    static const char* const kHatches[] = {"HS_HORIZONTAL", "HS_VERTICAL", "HS_FDIAGONAL",
-                                           "HS_BDIAGONAL",  "HS_CROSS",    "HS_DIAGCROSS"};
+    static const char* const kHatches[] = {"horizontal", "vertical", "fdiagonal",
+                                           "bdiagonal",  "cross",    "diagcross"};
     const Json ownPalette = {"#102030", "#405060", "#A0B0C0"};
     std::vector<SweepBrush> brushes = {
-        {"solid #3C80C0", {{"solid", "#3C80C0"}}, {}, "", 0, 0, true},
-        {"solid PALETTEINDEX(13)", {{"solid", "PALETTEINDEX(13)"}}, {}, "", 0, 0, true},
-        {"solid PALETTEINDEX(2) of its own palette",
+        {"solid-3c80c0", {{"solid", "#3C80C0"}}, {}, "", 0, 0},
+        {"solid-paletteindex13", {{"solid", "PALETTEINDEX(13)"}}, {}, "", 0, 0},
+        {"solid-paletteindex2-own-palette",
          {{"solid", "PALETTEINDEX(2)"}},
          {{"palette", ownPalette}},
          "",
          0,
-         0,
-         true},
-        {"solid DIBINDEX(3)", {{"solid", "DIBINDEX(3)"}}, {}, "", 0, 0},
-        {"solid #FFFFFF", {{"solid", "#FFFFFF"}}, {}, "", 0, 0},
-        {"solid PALETTEINDEX(0)", {{"solid", "PALETTEINDEX(0)"}}, {}, "", 0, 0},
-        {"null brush", "null", {}, "", 0, 0},
+         0},
+        {"solid-dibindex3", {{"solid", "DIBINDEX(3)"}}, {}, "", 0, 0},
+        {"solid-ffffff", {{"solid", "#FFFFFF"}}, {}, "", 0, 0},
+        {"solid-paletteindex0", {{"solid", "PALETTEINDEX(0)"}}, {}, "", 0, 0},
+        {"null", "null", {}, "", 0, 0},
     };
-    for (const char* hatch : kHatches)
+    for (const char* hatch : kHatches) {
+        std::string style = "HS_" + std::string(hatch);
+        for (char& c : style) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
         for (const char* mode : {"opaque", "transparent"})
-            brushes.push_back({std::string(hatch) + " " + mode,
-                               {{"hatch", hatch}, {"color", "#FF0000"}},
+            brushes.push_back({"hatch-" + std::string(hatch) + "-" + mode,
+                               {{"hatch", style}, {"color", "#FF0000"}},
                                {{"bk", "#00C000"}, {"bk_mode", mode}},
                                "",
                                0,
                                0});
+    }
     for (const int side : {2, 8, 16})
-        brushes.push_back(
-            {"monochrome pattern " + std::to_string(side) + " x " + std::to_string(side),
-             {{"pattern", "pat"}},
-             {{"text", "#C03080"}, {"bk", "#20E040"}},
-             "monochrome bitmap",
-             side,
-             side});
+        brushes.push_back({"mono-pattern-" + std::to_string(side) + "x" + std::to_string(side),
+                           {{"pattern", "pat"}},
+                           {{"text", "#C03080"}, {"bk", "#20E040"}},
+                           "mono",
+                           side,
+                           side});
     int size = 5;
     for (const SweepFormat& format : SweepFormats()) {
         if (format.description.contains("mono")) continue;
         size = size == 16 ? 5 : size == 8 ? 16 : 8;
         brushes.push_back(
-            {"DIB pattern " + format.name + (format.topDown ? " top-down" : " bottom-up"),
+            {"dib-pattern-" + format.name + (format.topDown ? "-top-down" : "-bottom-up"),
              {{"dib_pattern", "pat"}},
              {},
              format.name,
              size,
-             size == 5 ? 3 : size,
-             true});
+             size == 5 ? 3 : size});
     }
-    brushes.push_back(
-        {"pattern of a 32-bit DIB section", {{"pattern", "pat"}}, {}, "32-bit", 6, 6, true});
+    brushes.push_back({"pattern-of-32bit-dib", {{"pattern", "pat"}}, {}, "32bit", 6, 6});
     return brushes;
-}
-
-const SweepFormat& FormatNamed(const std::string& name) {
-    for (const SweepFormat& format : SweepFormats())
-        if (format.name == name) return format;
-    return SweepFormats().front();
 }
 
 }  // namespace
 
-std::vector<SweepScene> AllCodeScenes() {
-    std::vector<SweepScene> scenes;
+std::vector<ConformanceCase> AllCodeScenes() {
+    std::vector<ConformanceCase> scenes;
     for (const SweepFormat& format : SweepFormats()) scenes.push_back(AllCodes(format));
     return scenes;
 }
 
-std::vector<SweepScene> BrushScenes() {
-    std::vector<SweepScene> scenes;
+std::vector<ConformanceCase> BrushScenes() {
+    std::vector<ConformanceCase> scenes;
     std::uint32_t seed = 1;
     const int origins[3][2] = {{0, 0}, {-3, -13}, {21, 9}};
     for (const SweepFormat& format : SweepFormats()) {
         for (const SweepBrush& brush : SweepBrushes()) {
-            // Where Wine's GDI does otherwise (wine_differences.cpp): colours a 1-bit
-            // destination has not, and colours of 16 bits or more matched to 4.
-            if (brush.colorOnOneBit && IsOneBit(format)) continue;
-            if (!brush.bitmapFormat.empty() && HasChannels(FormatNamed(brush.bitmapFormat)) &&
-                BitsPerPixel(format) == 4)
-                continue;
             for (const auto& origin : origins) {
                 SweepSceneBuilder scene("dst");
                 scene.Bitmap("dst", NoiseBitmap(format, 29, 23, ++seed));
                 if (!brush.bitmapFormat.empty())
-                    scene.Bitmap("pat", NoiseBitmap(FormatNamed(brush.bitmapFormat), brush.width,
-                                                    brush.height, ++seed));
+                    scene.Bitmap("pat", NoiseBitmap(SweepFormatNamed(brush.bitmapFormat),
+                                                    brush.width, brush.height, ++seed));
                 Json set = {{"set", "dst"},
                             {"brush", brush.brush},
                             {"brush_origin", {origin[0], origin[1]}}};
@@ -172,20 +161,20 @@ std::vector<SweepScene> BrushScenes() {
                     .Step(Blit("patblt", 3, 5, 21, 15, "PATCOPY"))
                     .Step(Blit("patblt", 6, 2, 13, 11, "PATINVERT"))
                     .Step(Blit("patblt", 1, 1, 9, 9, 0x00A000C9));
-                scenes.push_back(scene.Make(brush.name + " on " + format.name + " at origin (" +
-                                            std::to_string(origin[0]) + ", " +
-                                            std::to_string(origin[1]) + ")"));
+                scenes.push_back(scene.Make("brush." + brush.name + "." + format.name +
+                                            ".origin=" + std::to_string(origin[0]) + "," +
+                                            std::to_string(origin[1])));
             }
         }
     }
     return scenes;
 }
 
-std::vector<SweepScene> AllSweepScenes() {
-    std::vector<SweepScene> all;
+std::vector<ConformanceCase> AllSweepScenes() {
+    std::vector<ConformanceCase> all;
     for (auto group :
          {AllCodeScenes, BrushScenes, ConversionScenes, ColorScenes, MaskScenes, ReturnScenes}) {
-        std::vector<SweepScene> scenes = group();
+        std::vector<ConformanceCase> scenes = group();
         all.insert(all.end(), scenes.begin(), scenes.end());
     }
     return all;

@@ -1,4 +1,4 @@
-#include "wine_differences.h"
+#include "rule_cases.h"
 
 namespace {
 
@@ -55,19 +55,21 @@ std::string MaskBltOf(const std::string& dst, const std::string& more, const std
 
 }  // namespace
 
-const std::vector<WineDifference>& WineDifferences() {
+const std::vector<RuleCase>& RuleCases() {
     const std::string pattern24 =
         Dib(24, 16, 1, R"j("bits": ")j" + Repeat("FFFFFF", 8) + Repeat("808080", 8) + R"j(")j");
     const std::string oneBit16 = Dib(1, 16, 1, kBlackWhite);
-    static const std::vector<WineDifference> table = {
-        {"PatBlt(2, 2, -1, 1) fills pixel (1, 2): a negative width names the columns [x + w, x)",
+    static const std::vector<RuleCase> table = {
+        {"rule.patblt-negative-width",
+         "PatBlt(2, 2, -1, 1) fills pixel (1, 2): a negative width names the columns [x + w, x)",
          Scene(Dib(8, 4, -3, kBlackWhite), "",
                R"j({"patblt": "dst", "x": 2, "y": 2, "w": -1, "h": 1, "rop": "WHITENESS"})j"),
          {true},
          "00000000"
          "00000000"
          "00FF0000"},
-        {"BitBlt with a negative width takes the columns [x + w, x) from [sx + w, sx)",
+        {"rule.bitblt-negative-width",
+         "BitBlt with a negative width takes the columns [x + w, x) from [sx + w, sx)",
          Scene(
              Dib(8, 4, -1, kBlackWhite),
              R"j(, "src": )j" +
@@ -75,7 +77,8 @@ const std::vector<WineDifference>& WineDifferences() {
              R"j({"bitblt": "dst", "x": 3, "y": 0, "w": -2, "h": 1, "src": "src", "sx": 3, "rop": "SRCCOPY"})j"),
          {true},
          "00020300"},
-        {"MaskBlt with a negative width does the same, the mask's columns [mx + w, mx) with it",
+        {"rule.maskblt-negative-width",
+         "MaskBlt with a negative width does the same, the mask's columns [mx + w, mx) with it",
          Scene(
              Dib(8, 4, -1, kBlackWhite),
              R"j(, "src": )j" +
@@ -84,82 +87,97 @@ const std::vector<WineDifference>& WineDifferences() {
              R"j({"maskblt": "dst", "x": 3, "y": 0, "w": -2, "h": 1, "src": "src", "sx": 3, "mask": "m", "mx": 3, "rop4": "0xAACC0020"})j"),
          {true},
          "00020300"},
-        {"a solid colour on a monochrome bitmap is the 8 x 8 ordered dither, B8 row 0 across",
+        {"rule.solid-on-mono-dither",
+         "a solid colour on a monochrome bitmap is the 8 x 8 ordered dither, B8 row 0 across",
          Scene(R"j({"mono": {"width": 8, "height": 2}})j", "",
                R"j({"set": "dst", "brush": {"solid": "#00FF00"}},
                   {"patblt": "dst", "x": 0, "y": 0, "w": 8, "h": 2, "rop": "PATCOPY"})j"),
          {true, true},
          "EE00"
          "5500"},
-        {"a 24-bit pattern onto a 1-bit DIB: white where 256 L + 255 B16 > 65,025",
+        {"rule.24bit-pattern-onto-1bit-dither",
+         "a 24-bit pattern onto a 1-bit DIB: white where 256 L + 255 B16 > 65,025",
          DitheredPattern(oneBit16, pattern24),
          {true, true},
          "FF550000"},
-        {"a 24-bit pattern onto a monochrome bitmap: the same dither",
+        {"rule.24bit-pattern-onto-mono-dither",
+         "a 24-bit pattern onto a monochrome bitmap: the same dither",
          DitheredPattern(R"j({"mono": {"width": 16, "height": 1}})j", pattern24),
          {true, true},
          "FF55"},
-        {"a 16-bit pattern onto a 1-bit DIB: the same dither",
+        {"rule.16bit-pattern-onto-1bit-dither",
+         "a 16-bit pattern onto a 1-bit DIB: the same dither",
          DitheredPattern(
              oneBit16,
              Dib(16, 16, 1, R"j("bits": ")j" + Repeat("FF7F", 8) + Repeat("1042", 8) + R"j(")j")),
          {true, true},
          "FF550000"},
-        {"an 8-bit pattern onto a 1-bit DIB: the same dither",
+        {"rule.8bit-pattern-onto-1bit-dither",
+         "an 8-bit pattern onto a 1-bit DIB: the same dither",
          DitheredPattern(oneBit16, Dib(8, 16, 1,
                                        R"j("colors": ["#FFFFFF", "#808080"], "bits": ")j" +
                                            Repeat("00", 8) + Repeat("01", 8) + R"j(")j")),
          {true, true},
          "FF550000"},
-        {"a 4-bit pattern onto a 1-bit DIB: the same dither",
+        {"rule.4bit-pattern-onto-1bit-dither",
+         "a 4-bit pattern onto a 1-bit DIB: the same dither",
          DitheredPattern(oneBit16, Dib(4, 16, 1, R"j("bits": "FFFFFFFF77777777")j")),
          {true, true},
          "FF550000"},
-        {"a 1-bit pattern onto a 1-bit DIB: the same dither",
+        {"rule.1bit-pattern-onto-1bit-dither",
+         "a 1-bit pattern onto a 1-bit DIB: the same dither",
          DitheredPattern(
              oneBit16, Dib(1, 16, 1, R"j("colors": ["#FFFFFF", "#808080"], "bits": "00FF0000")j")),
          {true, true},
          "FF550000"},
-        {"a solid colour on a 1-bit DIB is its nearest entry, whatever the background",
+        {"rule.solid-on-1bit-nearest-entry",
+         "a solid colour on a 1-bit DIB is its nearest entry, whatever the background",
          Scene(Dib(1, 8, 1, kBlackWhite), "",
                R"j({"set": "dst", "brush": {"solid": "#A0B0C0"}},
                   {"patblt": "dst", "x": 0, "y": 0, "w": 8, "h": 1, "rop": "PATCOPY"})j"),
          {true, true},
          "FF000000"},
-        {"DIBINDEX(n) as a monochrome pattern's colours is the raw index n, past the table too",
+        {"rule.dibindex-past-table-as-pattern-colours",
+         "DIBINDEX(n) as a monochrome pattern's colours is the raw index n, past the table too",
          Scene(
              Dib(8, 2, 1, kFiveColors), R"j(, "pat": )j" + Mono(2, "4000"),
              R"j({"set": "dst", "text": "DIBINDEX(200)", "bk": "DIBINDEX(100)", "brush": {"pattern": "pat"}},
                   {"patblt": "dst", "x": 0, "y": 0, "w": 2, "h": 1, "rop": "PATCOPY"})j"),
          {true, true},
          "C8640000"},
-        {"DIBINDEX as text and background colours onto a 1-bit DIB: the indices themselves",
+        {"rule.dibindex-colours-onto-1bit",
+         "DIBINDEX as text and background colours onto a 1-bit DIB: the indices themselves",
          Scene(Dib(1, 8, 1, kBlackWhite), R"j(, "m": )j" + Mono(8, "0F00"),
                R"j({"set": "dst", "text": "DIBINDEX(1)", "bk": "DIBINDEX(0)"},
                   {"bitblt": "dst", "x": 0, "y": 0, "w": 8, "h": 1, "src": "m", "rop": "SRCCOPY"})j"),
          {true, true},
          "F0000000"},
-        {"a 24-bit source into a 4-bit table: channels cut to (c & ~7) + 4, then the nearest entry",
+        {"rule.24bit-source-into-4bit-cut",
+         "a 24-bit source into a 4-bit table: channels cut to (c & ~7) + 4, then the nearest entry",
          Scene(
              Dib(4, 2, 1), R"j(, "src": )j" + Dib(24, 2, 1, R"j("bits": "404040A0A0A00000")j"),
              R"j({"bitblt": "dst", "x": 0, "y": 0, "w": 2, "h": 1, "src": "src", "rop": "SRCCOPY"})j"),
          {true},
          "78000000"},
-        {"a 24-bit pattern into a 4-bit table: the same cut",
+        {"rule.24bit-pattern-into-4bit-cut",
+         "a 24-bit pattern into a 4-bit table: the same cut",
          Scene(Dib(4, 2, 1), R"j(, "pat": )j" + Dib(24, 2, 1, R"j("bits": "404040A0A0A00000")j"),
                R"j({"set": "dst", "brush": {"dib_pattern": "pat"}},
                   {"patblt": "dst", "x": 0, "y": 0, "w": 2, "h": 1, "rop": "PATCOPY"})j"),
          {true, true},
          "78000000"},
-        {"a transparent hatch's gaps leave the destination as it is in BitBlt too",
+        {"rule.transparent-hatch-in-bitblt",
+         "a transparent hatch's gaps leave the destination as it is in BitBlt too",
          TransparentOrNullBrush(R"j({"hatch": "HS_VERTICAL", "color": "#FF0000"})j"),
          {true, true},
          Repeat("56341200", 4) + "0000FF00" + Repeat("56341200", 3)},
-        {"a null brush leaves the destination as it is where the code reads it",
+        {"rule.null-brush-in-bitblt",
+         "a null brush leaves the destination as it is where the code reads it",
          TransparentOrNullBrush(R"j("null")j"),
          {true, true},
          Repeat("56341200", 8)},
-        {"MaskBlt draws the DC's brush at the DC's origin, with the DC's background colour",
+        {"rule.maskblt-brush-at-dc-origin",
+         "MaskBlt draws the DC's brush at the DC's origin, with the DC's background colour",
          Scene(
              Dib(32, 8, 1), R"j(, "src": )j" + Dib(32, 8, 1) + R"j(, "m": )j" + Mono(8, "FF00"),
              R"j({"set": "dst", "brush": {"hatch": "HS_VERTICAL", "color": "#FF0000"}, "bk": "#00FF00", "brush_origin": [2, 0]},
@@ -168,33 +186,38 @@ const std::vector<WineDifference>& WineDifferences() {
          "00000000" + Repeat("00FF0000", 5) +
              "0000FF00"
              "00FF0000"},
-        {"MaskBlt fails without a source, even for PATCOPY",
+        {"rule.maskblt-without-source-fails",
+         "MaskBlt fails without a source, even for PATCOPY",
          MaskBltOf(Dib(32, 2, 1), R"j(, "m": )j" + Mono(2, "C000"), "null", R"j("m")j", 2,
                    "0xF0F00021"),
          {false},
          "0000000000000000"},
-        {"MaskBlt fails with a mask narrower than the rectangle",
+        {"rule.maskblt-narrow-mask-fails",
+         "MaskBlt fails with a mask narrower than the rectangle",
          MaskBltOf(Dib(32, 2, 1),
                    R"j(, "src": )j" + Dib(32, 2, 1, R"j("fill": "0xFF")j") + R"j(, "m": )j" +
                        Mono(1, "8000"),
                    R"j("src")j", R"j("m")j", 2, "0xAACC0020"),
          {false},
          "0000000000000000"},
-        {"MaskBlt fails with a mask of more than one bit a pixel",
+        {"rule.maskblt-deep-mask-fails",
+         "MaskBlt fails with a mask of more than one bit a pixel",
          MaskBltOf(Dib(32, 2, 1),
                    R"j(, "src": )j" + Dib(32, 2, 1, R"j("fill": "0xFF")j") + R"j(, "m": )j" +
                        Dib(32, 2, 1, R"j("fill": "0xFF")j"),
                    R"j("src")j", R"j("m")j", 2, "0xAACC0020"),
          {false},
          "0000000000000000"},
-        {"MaskBlt works on the stored values, a 32-bit pixel's spare byte included",
+        {"rule.maskblt-spare-byte-kept",
+         "MaskBlt works on the stored values, a 32-bit pixel's spare byte included",
          MaskBltOf(Dib(32, 2, 1),
                    R"j(, "src": )j" + Dib(32, 2, 1, R"j("bits": "FFFFFF0000000000")j") +
                        R"j(, "m": )j" + Mono(2, "4000"),
                    R"j("src")j", R"j("m")j", 2, "0x33880000"),
          {true},
          "000000FF00000000"},
-        {"MaskBlt works on the stored values, indices past a table included",
+        {"rule.maskblt-indices-past-table-kept",
+         "MaskBlt works on the stored values, indices past a table included",
          MaskBltOf(Dib(8, 2, 1, kFiveColors),
                    R"j(, "src": )j" +
                        Dib(8, 2, 1, std::string(kFiveColors) + R"j(, "bits": "C8C80000")j") +
@@ -202,7 +225,8 @@ const std::vector<WineDifference>& WineDifferences() {
                    R"j("src")j", R"j("m")j", 2, "0xAACC0020"),
          {true},
          "C8C80000"},
-        {"MaskBlt keeps the indices of a palette DIB as they are",
+        {"rule.maskblt-palette-indices-kept",
+         "MaskBlt keeps the indices of a palette DIB as they are",
          MaskBltOf(Dib(8, 4, 1, std::string(kFiveColors) + R"j(, "bits": "01010101")j"),
                    R"j(, "src": )j" +
                        Dib(8, 4, 1, std::string(kFiveColors) + R"j(, "bits": "03030303")j") +
@@ -210,13 +234,15 @@ const std::vector<WineDifference>& WineDifferences() {
                    R"j("src")j", R"j("m")j", 4, "0xAACC0020"),
          {true},
          "03010301"},
-        {"a 1-bit DIB blitted onto itself, to the right in one row, is read before it is written",
+        {"rule.1bit-onto-itself-read-first",
+         "a 1-bit DIB blitted onto itself, to the right in one row, is read before it is written",
          Scene(
              Dib(1, 15, 1, std::string(kBlackWhite) + R"j(, "bits": "E30DE4DE")j"), "",
              R"j({"bitblt": "dst", "x": 2, "y": 0, "w": 11, "h": 1, "src": "dst", "rop": "SRCCOPY"})j"),
          {true},
          "F8C5E4DE"},
-        {"a DIB_PAL_COLORS index inside the DC's palette takes that entry",
+        {"rule.dib-pal-colors-index-in-palette",
+         "a DIB_PAL_COLORS index inside the DC's palette takes that entry",
          Scene(
              Dib(32, 2, 1),
              R"j(, "pat": )j" + Dib(8, 2, 1, R"j("indices": [0, 7], "bits": "00010000")j"),

@@ -1,0 +1,5 @@
+#pragma once
+
+#include <string_view>
+
+std::string_view ConformHelpText();
