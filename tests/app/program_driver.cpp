@@ -115,7 +115,14 @@ bool ProgramDriver::DismissMessageBox(int milliseconds) {
 
 bool ProgramDriver::Answer(HWND box, int milliseconds) {
     if (!ActivateForKeys(box)) return false;
-    PressKey(VK_RETURN);
+    // Enter as the dialog manager takes it (the default button), told to this box alone: a key
+    // typed goes to whatever has the focus when it arrives, which may be a box that opened over
+    // this one meanwhile, answered before it was seen.
+    DWORD_PTR defaultId = 0;
+    ::SendMessageTimeoutA(box, DM_GETDEFID, 0, 0, SMTO_ABORTIFHUNG, milliseconds, &defaultId);
+    const WORD button = HIWORD(defaultId) == DC_HASDEFID ? LOWORD(defaultId) : IDOK;
+    ::PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(box, button)));
     // A box that another one opened over is disabled until that one is answered: it comes back.
     return WaitUntil(
         [&] { return !::IsWindow(box) || !::IsWindowVisible(box) || !::IsWindowEnabled(box); },
