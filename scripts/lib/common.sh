@@ -96,15 +96,31 @@ stop_private_display() {
 # display of its own, so two tests never share a desktop, a focus, a clipboard or a registry.
 # Lane a is the ordinary prefix and display; lane b's are named for scripts/wine-exec, which
 # runs a test there when CTest asks for lane b (tests/CMakeLists.txt).
-start_second_lane() {
+start_second_lane_display() {
     start_display
     export VELMAR_DISPLAY_B=$display_name
     export VELMAR_WINEPREFIX_B=$repo/build/wineprefix-b
-    # A copy of lane a's prepared prefix: a second first start would take as long as the first.
+}
+
+# Lane b's prefix is a copy of lane a's prepared one: a second first start would take as long.
+copy_prefix_for_second_lane() {
     wineserver -w
     if [ ! -d "$VELMAR_WINEPREFIX_B" ]; then
         cp -a "$WINEPREFIX" "$VELMAR_WINEPREFIX_B"
     fi
+}
+
+# Both lanes' prefixes, ready for tests, made in the background: a new prefix's first start is
+# mostly waiting (about 25 s here), which the builds can use. wait_for_wine_lanes collects it.
+prepare_wine_lanes_in_background() {
+    mkdir -p "$repo/build"
+    (prepare_wine_prefix && make_windows_unmanaged && copy_prefix_for_second_lane) \
+        >"$repo/build/wine-prefixes.log" 2>&1 &
+    wine_lanes_pid=$!
+}
+
+wait_for_wine_lanes() {
+    wait "$wine_lanes_pid" || { cat "$repo/build/wine-prefixes.log" >&2; return 1; }
 }
 
 # The first start of a new prefix takes seconds; do it once, before tests run in parallel.
