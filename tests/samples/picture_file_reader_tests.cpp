@@ -21,8 +21,10 @@ std::vector<WPARAM> ReadMessages(HWND window, WPARAM awaited, DWORD milliseconds
             seen.push_back(message.wParam);
         for (const WPARAM got : seen)
             if (got == awaited) return seen;
-        if (::GetTickCount() - start > milliseconds) return seen;
-        ::Sleep(5);
+        const DWORD elapsed = ::GetTickCount() - start;
+        if (elapsed > milliseconds) return seen;
+        // Woken by the reader's post, or at the deadline.
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - elapsed, QS_POSTMESSAGE);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "test_folder.h"
 
+#include "ui_test.h"
+
 namespace {
 
 void DeleteTree(const std::wstring& folder) {
@@ -48,16 +50,6 @@ bool RunHostProgram(const std::wstring& name, const std::wstring& arguments) {
         return false;
     ::CloseHandle(process.hThread);
     ::CloseHandle(process.hProcess);
-    return true;
-}
-
-template <typename Condition>
-bool WaitUntil(Condition holds) {
-    const DWORD start = ::GetTickCount();
-    while (!holds()) {
-        if (::GetTickCount() - start > 5000) return holds();
-        ::Sleep(5);
-    }
     return true;
 }
 
@@ -139,13 +131,13 @@ SymbolicLink::SymbolicLink(const std::wstring& link, const std::wstring& target)
     const std::wstring unixTarget = UnixPath(target);
     if (m_unixLink.empty() || unixTarget.empty()) return;
     if (RunHostProgram(L"ln", L"-s \"" + unixTarget + L"\" \"" + m_unixLink + L"\""))
-        m_made = WaitUntil([&] { return LeadsTo(link, target); });
+        m_made = PumpUntil([&] { return LeadsTo(link, target); });
 }
 
 SymbolicLink::~SymbolicLink() {
     if (m_unixLink.empty()) {
         ::DeleteFileW(m_link.c_str());
     } else if (RunHostProgram(L"rm", L"-f \"" + m_unixLink + L"\"")) {
-        WaitUntil([&] { return ::GetFileAttributesW(m_link.c_str()) == INVALID_FILE_ATTRIBUTES; });
+        PumpUntil([&] { return ::GetFileAttributesW(m_link.c_str()) == INVALID_FILE_ATTRIBUTES; });
     }
 }
